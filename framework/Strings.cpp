@@ -1,0 +1,108 @@
+#include "framework/Strings.h"
+
+#include <windows.h>
+
+#include <cctype>
+#include <cstdarg>
+#include <cstdio>
+#include <vector>
+
+std::string Format(const char* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    va_list copy;
+    va_copy(copy, args);
+    int length = std::vsnprintf(nullptr, 0, format, copy);
+    va_end(copy);
+    std::string result;
+    if (length > 0) {
+        std::vector<char> buffer(static_cast<size_t>(length) + 1);
+        std::vsnprintf(buffer.data(), buffer.size(), format, args);
+        result.assign(buffer.data(), static_cast<size_t>(length));
+    }
+    va_end(args);
+    return result;
+}
+
+std::string IntToStr(long long value)
+{
+    return Format("%lld", value);
+}
+
+std::string UpperCase(const std::string& text)
+{
+    std::string result = text;
+    for (char& c : result)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return result;
+}
+
+std::string LowerCase(const std::string& text)
+{
+    std::string result = text;
+    for (char& c : result)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return result;
+}
+
+std::string Trim(const std::string& text)
+{
+    size_t first = 0;
+    size_t last = text.size();
+    while (first < last && static_cast<unsigned char>(text[first]) <= ' ')
+        ++first;
+    while (last > first && static_cast<unsigned char>(text[last - 1]) <= ' ')
+        --last;
+    return text.substr(first, last - first);
+}
+
+bool SameText(const std::string& a, const std::string& b)
+{
+    return UpperCase(a) == UpperCase(b);
+}
+
+std::string ExtractFileName(const std::string& path)
+{
+    size_t slash = path.find_last_of("\\/:");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string StripHotkey(const std::string& caption)
+{
+    std::string result;
+    for (size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && i + 1 < caption.size())
+            ++i;
+        else if (caption[i] == '&')
+            continue;
+        result += caption[i];
+    }
+    return result;
+}
+
+char GetHotkey(const std::string& caption)
+{
+    for (size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != '&')
+            continue;
+        if (caption[i + 1] != '&')
+            return static_cast<char>(std::toupper(static_cast<unsigned char>(caption[i + 1])));
+        ++i;
+    }
+    return 0;
+}
+
+std::string LoadStr(unsigned id)
+{
+    char buffer[1024];
+    int length = LoadStringA(GetModuleHandleA(nullptr), id, buffer, sizeof buffer);
+    return std::string(buffer, length > 0 ? static_cast<size_t>(length) : 0);
+}
+
+std::string ApplicationExeName()
+{
+    char buffer[MAX_PATH];
+    DWORD length = GetModuleFileNameA(nullptr, buffer, sizeof buffer);
+    return std::string(buffer, length);
+}
