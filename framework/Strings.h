@@ -5,7 +5,7 @@
 #include <string>
 
 // printf-style formatting into a std::string.
-std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
+std::string Format(const char* format, ...) __attribute__((format(gnu_printf, 1, 2)));
 std::string IntToStr(long long value);
 
 std::string UpperCase(const std::string& text);

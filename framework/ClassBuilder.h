@@ -1,0 +1,372 @@
+#pragma once
+// How a class describes itself in its IMPLEMENT_CLASS body:
+//
+//   IMPLEMENT_CLASS(TTimer)
+//   {
+//       Creatable();
+//       Property("Enabled", &TTimer::Enabled, &TTimer::SetEnabled, true);
+//       Property("Interval", &TTimer::Interval, &TTimer::SetInterval, 1000u);
+//       Event("OnTimer", &TTimer::OnTimer);
+//       Message(WM_TIMER, &TTimer::WMTimer);
+//   }
+//
+// Getters and setters may be member functions or data members; a null
+// setter makes a read-only property. The property's kind follows from the
+// getter's type.
+
+#include "framework/ClassInfo.h"
+#include "framework/Colors.h"
+#include "framework/Object.h"
+#include "framework/PropInfo.h"
+#include "framework/Set.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <type_traits>
+
+class TComponent;
+class TPersistent;
+
+template <class T, class = void>
+struct TValueTraits;
+
+template <class T>
+struct TValueTraits<T, std::enable_if_t<std::is_same_v<T, bool>>> {
+    static constexpr TPropKind Kind = TPropKind::Boolean;
+    static long long ToOrd(T value) { return value ? 1 : 0; }
+    static T FromOrd(long long value) { return value != 0; }
+};
+
+template <class T>
+struct TValueTraits<T, std::enable_if_t<std::is_same_v<T, TColor>>> {
+    static constexpr TPropKind Kind = TPropKind::Color;
+    static long long ToOrd(T value) { return value; }
+    static T FromOrd(long long value) { return static_cast<T>(value); }
+};
+
+template <class T>
+struct TValueTraits<T, std::enable_if_t<std::is_enum_v<T> && !std::is_same_v<T, TColor>>> {
+    static constexpr TPropKind Kind = TPropKind::Enum;
+    static long long ToOrd(T value) { return static_cast<long long>(value); }
+    static T FromOrd(long long value) { return static_cast<T>(value); }
+    static const TEnumInfo* Enum() { return &TEnumTraits<T>::Info(); }
+};
+
+template <class E>
+struct TValueTraits<TSet<E>> {
+    static constexpr TPropKind Kind = TPropKind::Set;
+    static long long ToOrd(TSet<E> value) { return value.ToBits(); }
+    static TSet<E> FromOrd(long long value) { return TSet<E>::FromBits(static_cast<uint32_t>(value)); }
+    static const TEnumInfo* Enum() { return &TEnumTraits<E>::Info(); }
+};
+
+template <class T>
+struct TValueTraits<T, std::enable_if_t<std::is_integral_v<T> && !std::is_same_v<T, bool>>> {
+    static constexpr TPropKind Kind = TPropKind::Integer;
+    static long long ToOrd(T value) { return static_cast<long long>(value); }
+    static T FromOrd(long long value) { return static_cast<T>(value); }
+};
+
+template <class T>
+struct TValueTraits<T, std::enable_if_t<std::is_floating_point_v<T>>> {
+    static constexpr TPropKind Kind = TPropKind::Float;
+};
+
+template <>
+struct TValueTraits<std::string> {
+    static constexpr TPropKind Kind = TPropKind::String;
+};
+
+template <class T>
+struct TValueTraits<T*, std::enable_if_t<std::is_base_of_v<TComponent, T>>> {
+    static constexpr TPropKind Kind = TPropKind::Component;
+};
+
+template <class T>
+inline constexpr bool IsOrdinalKind = TValueTraits<T>::Kind == TPropKind::Integer ||
+                                      TValueTraits<T>::Kind == TPropKind::Boolean ||
+                                      TValueTraits<T>::Kind == TPropKind::Enum ||
+                                      TValueTraits<T>::Kind == TPropKind::Set ||
+                                      TValueTraits<T>::Kind == TPropKind::Color;
+
+// A property of class C holding values of type T.
+template <class C, class T>
+class TTypedProp final : public TPropInfo {
+public:
+    using TGetter = std::function<T(const C&)>;
+    using TSetter = std::function<void(C&, const T&)>;
+
+    TTypedProp(const char* name, TGetter getter, TSetter setter, std::optional<T> defaultValue)
+        : TPropInfo(name, TValueTraits<T>::Kind), Getter(std::move(getter)), Setter(std::move(setter)),
+          Default(std::move(defaultValue))
+    {
+        ReadOnly = !Setter;
+    }
+
+    const TEnumInfo* EnumInfo() const override
+    {
+        if constexpr (TValueTraits<T>::Kind == TPropKind::Enum || TValueTraits<T>::Kind == TPropKind::Set)
+            return TValueTraits<T>::Enum();
+        else
+            return nullptr;
+    }
+
+    const TClassInfo* ComponentClass() const override
+    {
+        if constexpr (TValueTraits<T>::Kind == TPropKind::Component)
+            return &std::remove_pointer_t<T>::StaticClass();
+        else
+            return nullptr;
+    }
+
+    long long GetOrd(const TObject& object) const override
+    {
+        if constexpr (IsOrdinalKind<T>)
+            return TValueTraits<T>::ToOrd(Get(object));
+        else
+            WrongKind("ordinal");
+    }
+    void SetOrd(TObject& object, long long value) const override
+    {
+        if constexpr (IsOrdinalKind<T>)
+            Set(object, TValueTraits<T>::FromOrd(value));
+        else
+            WrongKind("ordinal");
+    }
+    std::string GetStr(const TObject& object) const override
+    {
+        if constexpr (std::is_same_v<T, std::string>)
+            return Get(object);
+        else
+            WrongKind("string");
+    }
+    void SetStr(TObject& object, const std::string& value) const override
+    {
+        if constexpr (std::is_same_v<T, std::string>)
+            Set(object, value);
+        else
+            WrongKind("string");
+    }
+    long double GetFloat(const TObject& object) const override
+    {
+        if constexpr (std::is_floating_point_v<T>)
+            return static_cast<long double>(Get(object));
+        else
+            WrongKind("float");
+    }
+    void SetFloat(TObject& object, long double value) const override
+    {
+        if constexpr (std::is_floating_point_v<T>)
+            Set(object, static_cast<T>(value));
+        else
+            WrongKind("float");
+    }
+    TComponent* GetComponent(const TObject& object) const override
+    {
+        if constexpr (TValueTraits<T>::Kind == TPropKind::Component)
+            return Get(object);
+        else
+            WrongKind("component");
+    }
+    void SetComponent(TObject& object, TComponent* value) const override
+    {
+        if constexpr (TValueTraits<T>::Kind == TPropKind::Component) {
+            T typed = dynamic_cast<T>(value);
+            if (value && !typed)
+                throw EInvalidCast();
+            Set(object, typed);
+        } else {
+            WrongKind("component");
+        }
+    }
+
+protected:
+    bool HasDefault() const override { return Default.has_value(); }
+    bool IsDefault(const TObject& object) const override
+    {
+        return Default.has_value() && Get(object) == *Default;
+    }
+
+private:
+    T Get(const TObject& object) const { return Getter(static_cast<const C&>(object)); }
+    void Set(TObject& object, const T& value) const
+    {
+        if (!Setter)
+            throw EPropertyError("Property " + Name() + " is read-only");
+        Setter(static_cast<C&>(object), value);
+    }
+
+    TGetter Getter;
+    TSetter Setter;
+    std::optional<T> Default;
+};
+
+// A nested object whose properties are stored under "Name.Property".
+template <class C>
+class TObjectProp final : public TPropInfo {
+public:
+    TObjectProp(const char* name, std::function<TPersistent*(const C&)> getter)
+        : TPropInfo(name, TPropKind::Object), Getter(std::move(getter))
+    {
+        ReadOnly = true;
+    }
+    TPersistent* GetNestedObject(const TObject& object) const override
+    {
+        return Getter(static_cast<const C&>(object));
+    }
+
+private:
+    std::function<TPersistent*(const C&)> Getter;
+};
+
+// An event member, stored by the name of the handler it is bound to.
+template <class C, class E>
+class TEventProp final : public TPropInfo {
+public:
+    TEventProp(const char* name, E C::*field) : TPropInfo(name, TPropKind::Event), Field(field) {}
+    const void* EventSignature() const override { return E::Signature(); }
+    TMethod GetMethod(const TObject& object) const override
+    {
+        return (static_cast<const C&>(object).*Field).ToMethod();
+    }
+    void SetMethod(TObject& object, const TMethod& value) const override
+    {
+        static_cast<C&>(object).*Field = E::FromMethod(value);
+    }
+
+protected:
+    bool HasDefault() const override { return true; }
+    bool IsDefault(const TObject& object) const override
+    {
+        return !(static_cast<const C&>(object).*Field);
+    }
+
+private:
+    E C::*Field;
+};
+
+template <class C>
+class TClassBuilder {
+public:
+    static void Build(TClassInfo& info)
+    {
+        TClassBuilder builder(info);
+        builder.Describe();
+    }
+
+    explicit TClassBuilder(TClassInfo& info) : Info(info) {}
+
+    // Specialised in the class's .cpp by IMPLEMENT_CLASS.
+    void Describe();
+
+    // Layouts may create the class by name.
+    void Creatable()
+    {
+        Info.SetFactory([](TComponent* owner) -> TComponent* { return Create<C>(owner); });
+    }
+
+    // A property without a default; stored always (strings, references:
+    // only when not empty).
+    template <class G, class S>
+    TPropInfo& Property(const char* name, G getter, S setter)
+    {
+        using T = ValueType<G>;
+        std::optional<T> noDefault;
+        if constexpr (std::is_same_v<T, std::string>)
+            noDefault = std::string();
+        else if constexpr (std::is_pointer_v<T>)
+            noDefault = nullptr;
+        return Add<T>(name, getter, setter, noDefault);
+    }
+
+    // A property that is stored only when it differs from the default.
+    template <class G, class S, class D>
+    TPropInfo& Property(const char* name, G getter, S setter, D defaultValue)
+    {
+        using T = ValueType<G>;
+        return Add<T>(name, getter, setter, std::optional<T>(static_cast<T>(defaultValue)));
+    }
+
+    // A nested object owned by the instance: Font, Icon...
+    template <class G>
+    TPropInfo& Object(const char* name, G getter)
+    {
+        auto get = MakeGetter(getter);
+        auto property = std::make_unique<TObjectProp<C>>(
+            name, [get](const C& object) -> TPersistent* { return get(object); });
+        return AddProperty(std::move(property));
+    }
+
+    template <class E, class Owner>
+    TPropInfo& Event(const char* name, E Owner::*field)
+    {
+        E C::*own = field;
+        return AddProperty(std::make_unique<TEventProp<C, E>>(name, own));
+    }
+
+    // A component field of a form, bound by name when its layout is read.
+    template <class T, class Owner>
+    void Field(const char* name, T* Owner::*field)
+    {
+        T* C::*own = field;
+        Info.AddField(name, [own](TObject& root, TComponent* component) {
+            T* typed = dynamic_cast<T*>(component);
+            if (component && !typed)
+                throw EInvalidCast();
+            static_cast<C&>(root).*own = typed;
+        });
+    }
+
+    template <class Owner>
+    void Message(UINT message, void (Owner::*handler)(TMessage&))
+    {
+        void (C::*own)(TMessage&) = handler;
+        Info.AddMessage(message, [own](TObject& object, TMessage& msg) {
+            (static_cast<C&>(object).*own)(msg);
+        });
+    }
+
+private:
+    template <class G>
+    static auto MakeGetter(G getter)
+    {
+        if constexpr (std::is_member_function_pointer_v<G>)
+            return [getter](const C& object) { return (object.*getter)(); };
+        else
+            return [getter](const C& object) { return object.*getter; };
+    }
+
+    template <class G>
+    using ValueType = std::decay_t<decltype(MakeGetter(std::declval<G>())(std::declval<const C&>()))>;
+
+    template <class T, class S>
+    static std::function<void(C&, const T&)> MakeSetter(S setter)
+    {
+        if constexpr (std::is_null_pointer_v<S>)
+            return nullptr;
+        else if constexpr (std::is_member_function_pointer_v<S>)
+            return [setter](C& object, const T& value) { (object.*setter)(value); };
+        else
+            return [setter](C& object, const T& value) { object.*setter = value; };
+    }
+
+    template <class T, class G, class S>
+    TPropInfo& Add(const char* name, G getter, S setter, std::optional<T> defaultValue)
+    {
+        auto get = MakeGetter(getter);
+        auto property = std::make_unique<TTypedProp<C, T>>(
+            name, [get](const C& object) -> T { return get(object); }, MakeSetter<T>(setter),
+            std::move(defaultValue));
+        return AddProperty(std::move(property));
+    }
+
+    TPropInfo& AddProperty(std::unique_ptr<TPropInfo> property)
+    {
+        TPropInfo& result = *property;
+        Info.AddProperty(std::move(property));
+        return result;
+    }
+
+    TClassInfo& Info;
+};

@@ -1,0 +1,118 @@
+#include "framework/ClassInfo.h"
+
+#include "framework/Exceptions.h"
+#include "framework/PropInfo.h"
+#include "framework/Strings.h"
+
+TClassInfo::TClassInfo(const char* name, const TClassInfo* parent, TBuild build)
+    : ClassName(name), ParentClass(parent), Build(build)
+{
+}
+
+TClassInfo::~TClassInfo() = default;
+
+bool TClassInfo::InheritsFrom(const TClassInfo& ancestor) const
+{
+    for (const TClassInfo* cls = this; cls; cls = cls->ParentClass)
+        if (cls == &ancestor)
+            return true;
+    return false;
+}
+
+void TClassInfo::EnsureBuilt() const
+{
+    if (Built || !Build)
+        return;
+    // The description only adds to tables; building is idempotent in effect.
+    Built = true;
+    Build(const_cast<TClassInfo&>(*this));
+}
+
+bool TClassInfo::IsCreatable() const
+{
+    EnsureBuilt();
+    return Factory != nullptr;
+}
+
+TComponent* TClassInfo::CreateInstance(TComponent* owner) const
+{
+    EnsureBuilt();
+    if (!Factory)
+        throw EInvalidOperation(Format("Class %s cannot be created by name", ClassName.c_str()));
+    return Factory(owner);
+}
+
+const std::vector<std::unique_ptr<TPropInfo>>& TClassInfo::OwnProperties() const
+{
+    EnsureBuilt();
+    return Properties;
+}
+
+std::vector<const TPropInfo*> TClassInfo::AllProperties() const
+{
+    std::vector<const TPropInfo*> result;
+    if (ParentClass)
+        result = ParentClass->AllProperties();
+    for (const auto& property : OwnProperties()) {
+        bool replaced = false;
+        for (const TPropInfo*& existing : result) {
+            if (SameText(existing->Name(), property->Name())) {
+                existing = property.get();
+                replaced = true;
+                break;
+            }
+        }
+        if (!replaced)
+            result.push_back(property.get());
+    }
+    return result;
+}
+
+const TPropInfo* TClassInfo::FindProperty(const std::string& name) const
+{
+    for (const TClassInfo* cls = this; cls; cls = cls->ParentClass)
+        for (const auto& property : cls->OwnProperties())
+            if (SameText(property->Name(), name))
+                return property.get();
+    return nullptr;
+}
+
+bool TClassInfo::HandleMessage(TObject& object, TMessage& message) const
+{
+    EnsureBuilt();
+    for (const TMessageEntry& entry : Messages) {
+        if (entry.Message == message.Msg) {
+            entry.Handler(object, message);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool TClassInfo::AssignField(TObject& root, const std::string& name, TComponent* component) const
+{
+    for (const TClassInfo* cls = this; cls; cls = cls->ParentClass) {
+        cls->EnsureBuilt();
+        for (const TFieldEntry& field : cls->Fields)
+            if (SameText(field.Name, name)) {
+                field.Assign(root, component);
+                return true;
+            }
+    }
+    return false;
+}
+
+void TClassInfo::AddProperty(std::unique_ptr<TPropInfo> property)
+{
+    Properties.push_back(std::move(property));
+}
+
+void TClassInfo::AddMessage(UINT message, TMessageHandler handler)
+{
+    Messages.push_back(TMessageEntry{message, std::move(handler)});
+}
+
+void TClassInfo::AddField(const std::string& name, TFieldAssign assign)
+{
+    Fields.push_back(TFieldEntry{name, std::move(assign)});
+}

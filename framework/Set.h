@@ -1,0 +1,51 @@
+#pragma once
+// A small set over an enumeration whose values run from 0 up to 31, as
+// property types like border icons, font styles and shift states need.
+
+#include <cstdint>
+#include <initializer_list>
+
+template <class E>
+class TSet {
+public:
+    constexpr TSet() = default;
+    constexpr TSet(std::initializer_list<E> items)
+    {
+        for (E item : items)
+            Bits |= Bit(item);
+    }
+
+    static constexpr TSet FromBits(uint32_t bits)
+    {
+        TSet result;
+        result.Bits = bits;
+        return result;
+    }
+    constexpr uint32_t ToBits() const { return Bits; }
+
+    constexpr bool Contains(E item) const { return (Bits & Bit(item)) != 0; }
+    constexpr bool Empty() const { return Bits == 0; }
+
+    TSet& Include(E item)
+    {
+        Bits |= Bit(item);
+        return *this;
+    }
+    TSet& Exclude(E item)
+    {
+        Bits &= ~Bit(item);
+        return *this;
+    }
+
+    constexpr TSet operator+(TSet other) const { return FromBits(Bits | other.Bits); }
+    constexpr TSet operator-(TSet other) const { return FromBits(Bits & ~other.Bits); }
+    constexpr TSet operator*(TSet other) const { return FromBits(Bits & other.Bits); }
+    constexpr TSet operator+(E item) const { return FromBits(Bits | Bit(item)); }
+    constexpr TSet operator-(E item) const { return FromBits(Bits & ~Bit(item)); }
+    constexpr bool operator==(TSet other) const { return Bits == other.Bits; }
+    constexpr bool operator!=(TSet other) const { return Bits != other.Bits; }
+
+private:
+    static constexpr uint32_t Bit(E item) { return uint32_t(1) << static_cast<unsigned>(item); }
+    uint32_t Bits = 0;
+};

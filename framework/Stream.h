@@ -1,0 +1,61 @@
+#pragma once
+// Byte streams: a growable memory stream and a read-only view of a module
+// resource. Layouts carry binary properties and bitmaps through them.
+
+#include "framework/Object.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class TStream : public TObject {
+    DECLARE_CLASS(TStream, TObject)
+public:
+    // Reads up to count bytes; returns how many were read.
+    virtual size_t Read(void* buffer, size_t count) = 0;
+    virtual size_t Write(const void* buffer, size_t count) = 0;
+    virtual size_t Size() const = 0;
+    size_t Position() const { return Pos; }
+    void SetPosition(size_t position);
+
+    // Exactly count bytes, or EStreamError.
+    void ReadBuffer(void* buffer, size_t count);
+    void WriteBuffer(const void* buffer, size_t count);
+    int32_t ReadInt32();
+    void WriteInt32(int32_t value);
+
+protected:
+    size_t Pos = 0;
+};
+
+class TMemoryStream : public TStream {
+    DECLARE_CLASS(TMemoryStream, TStream)
+public:
+    TMemoryStream() = default;
+    explicit TMemoryStream(std::vector<uint8_t> bytes);
+    size_t Read(void* buffer, size_t count) override;
+    size_t Write(const void* buffer, size_t count) override;
+    size_t Size() const override { return Bytes.size(); }
+    const std::vector<uint8_t>& Data() const { return Bytes; }
+
+private:
+    std::vector<uint8_t> Bytes;
+};
+
+// A resource of a module, read in place. A missing resource raises
+// EResNotFound.
+class TResourceStream : public TStream {
+    DECLARE_CLASS(TResourceStream, TStream)
+public:
+    TResourceStream(HINSTANCE instance, const std::string& name, LPCSTR type);
+    size_t Read(void* buffer, size_t count) override;
+    size_t Write(const void* buffer, size_t count) override;
+    size_t Size() const override { return Length; }
+    const uint8_t* Memory() const { return Bytes; }
+
+private:
+    const uint8_t* Bytes = nullptr;
+    size_t Length = 0;
+};
