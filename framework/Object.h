@@ -4,6 +4,7 @@
 // (BeforeDestruction while the whole object is still alive, then delete).
 
 #include "framework/ClassInfo.h"
+#include "framework/Events.h"
 #include "framework/Exceptions.h"
 
 #include <memory>

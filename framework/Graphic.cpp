@@ -1,0 +1,5 @@
+#include "framework/Graphic.h"
+
+#include "framework/ClassBuilder.h"
+
+IMPLEMENT_CLASS(TGraphic) {}
