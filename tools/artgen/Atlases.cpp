@@ -4,6 +4,10 @@
 #include "tools/artgen/CaptionFrame.h"
 #include "tools/artgen/CheckRadio.h"
 #include "tools/artgen/PushButtons.h"
+#include "tools/artgen/ScrollParts.h"
+#include "tools/artgen/SmallButtons.h"
+#include "tools/artgen/Tabs.h"
+#include "tools/artgen/TrackThumbs.h"
 
 Canvas PaintActiveAtlas()
 {
@@ -12,6 +16,9 @@ Canvas PaintActiveAtlas()
     PaintCaptionButtons(atlas, true);
     PaintPushButtons(atlas);
     PaintCheckBoxesAndRadios(atlas);
+    PaintScrollArrows(atlas);
+    PaintSmallButtons(atlas);
+    PaintMenuBarGlyphs(atlas);
     return atlas;
 }
 
@@ -20,5 +27,8 @@ Canvas PaintInactiveAtlas()
     Canvas atlas(kInactiveAtlasW, kInactiveAtlasH);
     PaintCaptionAndFrame(atlas, false);
     PaintCaptionButtons(atlas, false);
+    PaintTrackThumbs(atlas);
+    PaintScrollThumbsAndTracks(atlas);
+    PaintTabs(atlas);
     return atlas;
 }
