@@ -1,6 +1,55 @@
+// Quorvel's entry: one copy at a time, Windows 95/98/ME only, then the
+// hidden main form and the message loop until the program is terminated.
+
+#include "app/PlaceholderForm.h"
+#include "app/SingleInstance.h"
+#include "app/UtilityUnits.h"
+#include "app/lib_Dialogs.h"
+#include "app/lib_Windows.h"
+#include "framework/Application.h"
+#include "framework/Finalization.h"
+#include "framework/Strings.h"
+
 #include <windows.h>
+
+namespace {
+
+const unsigned SNotOnWindowsNT = 65314;
+
+int RunQuorvel()
+{
+    StartFramework();
+    StartUtilityUnits();
+
+    // The copy check comes before the platform check, so a second copy
+    // hands over on every system.
+    EnsureSingleInstance(InstanceMappingName);
+    Application->Initialize();
+    Application->SetTitle("Quorvel");
+    if (IsWindowsNT()) {
+        MessageBeep(0);
+        ShowError(LoadStr(SNotOnWindowsNT), "Error", mbOK, false);
+        Halt(0);
+    }
+    Application->SetShowMainForm(false);
+    // The controller window takes this place once it exists.
+    TPlaceholderForm mainForm;
+    Application->Run();
+    return 0;
+}
+
+} // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
-    return 0;
+    int exitCode = 0;
+    try {
+        exitCode = RunQuorvel();
+    } catch (...) {
+        if (Application)
+            Application->HandleException(nullptr);
+        exitCode = 1;
+    }
+    RunFinalizers();
+    return exitCode;
 }

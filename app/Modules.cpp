@@ -1,0 +1,56 @@
+#include "app/Modules.h"
+
+// kernel32's 16-bit module services, linked by ordinal (see kernel16.def).
+extern "C" {
+WORD WINAPI LoadLibrary16(LPCSTR fileName);
+void WINAPI FreeLibrary16(DWORD instance);
+DWORD WINAPI GetProcAddress16(DWORD instance, LPCSTR name);
+}
+
+TLibrary::TLibrary(const std::string& fileName) : module_(LoadLibraryA(fileName.c_str())) {}
+
+TLibrary& TLibrary::operator=(TLibrary&& other) noexcept
+{
+    if (this != &other) {
+        Free();
+        module_ = other.module_;
+        other.module_ = nullptr;
+    }
+    return *this;
+}
+
+void TLibrary::Free()
+{
+    if (module_)
+        FreeLibrary(module_);
+    module_ = nullptr;
+}
+
+TModule16::TModule16(const std::string& fileName)
+{
+    uint32_t instance = LoadLibrary16(fileName.c_str());
+    if (instance >= 32)
+        instance_ = instance;
+}
+
+TModule16& TModule16::operator=(TModule16&& other) noexcept
+{
+    if (this != &other) {
+        Free();
+        instance_ = other.instance_;
+        other.instance_ = 0;
+    }
+    return *this;
+}
+
+uint32_t TModule16::ProcAddress(const std::string& name) const
+{
+    return instance_ >= 32 ? GetProcAddress16(instance_, name.c_str()) : 0;
+}
+
+void TModule16::Free()
+{
+    if (instance_ >= 32)
+        FreeLibrary16(instance_);
+    instance_ = 0;
+}

@@ -1,0 +1,46 @@
+#pragma once
+// Sole owners of loaded modules: a 32-bit DLL (LoadLibraryA/FreeLibrary)
+// and a 16-bit module of Windows 95/98/ME (kernel32 ordinals 35 and 36).
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+class TLibrary {
+public:
+    TLibrary() = default;
+    explicit TLibrary(const std::string& fileName);
+    ~TLibrary() { Free(); }
+    TLibrary(const TLibrary&) = delete;
+    TLibrary& operator=(const TLibrary&) = delete;
+    TLibrary(TLibrary&& other) noexcept : module_(other.module_) { other.module_ = nullptr; }
+    TLibrary& operator=(TLibrary&& other) noexcept;
+
+    HMODULE Get() const { return module_; }
+    explicit operator bool() const { return module_ != nullptr; }
+    void Free();
+
+private:
+    HMODULE module_ = nullptr;
+};
+
+class TModule16 {
+public:
+    TModule16() = default;
+    // Handles below 32 are load errors; the object then holds nothing.
+    explicit TModule16(const std::string& fileName);
+    ~TModule16() { Free(); }
+    TModule16(const TModule16&) = delete;
+    TModule16& operator=(const TModule16&) = delete;
+    TModule16(TModule16&& other) noexcept : instance_(other.instance_) { other.instance_ = 0; }
+    TModule16& operator=(TModule16&& other) noexcept;
+
+    explicit operator bool() const { return instance_ >= 32; }
+    // The 16:16 address of an export, 0 when there is none.
+    uint32_t ProcAddress(const std::string& name) const;
+    void Free();
+
+private:
+    uint32_t instance_ = 0;
+};

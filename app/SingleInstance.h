@@ -1,0 +1,14 @@
+#pragma once
+// One copy at a time: the first copy publishes its application window's
+// handle in a named 4-byte file mapping; a later copy finds the mapping,
+// brings that window forward and ends.
+
+#include <string>
+
+extern const char InstanceMappingName[];
+
+// Claims the mapping for this copy, or hands over to the running copy and
+// ends the process with exit code 0.
+void EnsureSingleInstance(const std::string& name);
+// Unmaps the view and closes the mapping; part of the process clean-up.
+void ReleaseSingleInstance();

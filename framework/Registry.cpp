@@ -1,0 +1,163 @@
+#include "framework/Registry.h"
+
+#include "framework/Exceptions.h"
+#include "framework/Strings.h"
+
+#include <vector>
+
+TRegKey& TRegKey::operator=(TRegKey&& other) noexcept
+{
+    if (this != &other) {
+        Close();
+        key_ = other.Release();
+    }
+    return *this;
+}
+
+HKEY TRegKey::Release()
+{
+    HKEY key = key_;
+    key_ = nullptr;
+    return key;
+}
+
+void TRegKey::Close()
+{
+    if (key_)
+        RegCloseKey(key_);
+    key_ = nullptr;
+}
+
+TRegistry::TRegistry(REGSAM access) : access_(access) {}
+
+void TRegistry::SetRootKey(HKEY root)
+{
+    if (root == rootKey_)
+        return;
+    CloseKey();
+    rootKey_ = root;
+}
+
+bool TRegistry::IsRelative(const std::string& key) const
+{
+    return key.empty() || key[0] != '\\';
+}
+
+HKEY TRegistry::BaseKey(const std::string& key, std::string& relativePath) const
+{
+    relativePath = IsRelative(key) ? key : key.substr(1);
+    return IsRelative(key) && currentKey_.Get() ? currentKey_.Get() : rootKey_;
+}
+
+bool TRegistry::OpenKey(const std::string& key, bool create)
+{
+    std::string path;
+    HKEY base = BaseKey(key, path);
+    HKEY opened = nullptr;
+    LONG status;
+    if (create)
+        status = RegCreateKeyExA(base, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                 access_, nullptr, &opened, nullptr);
+    else
+        status = RegOpenKeyExA(base, path.c_str(), 0, access_, &opened);
+    if (status != ERROR_SUCCESS)
+        return false;
+
+    if (IsRelative(key) && currentKey_.Get() && !currentPath_.empty())
+        path = currentPath_ + "\\" + path;
+    currentKey_ = TRegKey(opened);
+    currentPath_ = path;
+    return true;
+}
+
+void TRegistry::CloseKey()
+{
+    currentKey_.Close();
+    currentPath_.clear();
+}
+
+bool TRegistry::KeyExists(const std::string& key)
+{
+    std::string path;
+    HKEY base = BaseKey(key, path);
+    HKEY opened = nullptr;
+    if (RegOpenKeyExA(base, path.c_str(), 0, access_, &opened) != ERROR_SUCCESS)
+        return false;
+    TRegKey owner(opened);
+    return true;
+}
+
+bool TRegistry::CreateKey(const std::string& key)
+{
+    std::string path;
+    HKEY base = BaseKey(key, path);
+    HKEY created = nullptr;
+    if (RegCreateKeyExA(base, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access_,
+                        nullptr, &created, nullptr) != ERROR_SUCCESS)
+        throw ERegistryException(Format("Failed to create key %s", key.c_str()));
+    TRegKey owner(created);
+    return true;
+}
+
+bool TRegistry::ValueExists(const std::string& name)
+{
+    return currentKey_.Get() &&
+           RegQueryValueExA(currentKey_.Get(), name.c_str(), nullptr, nullptr, nullptr, nullptr) ==
+               ERROR_SUCCESS;
+}
+
+bool TRegistry::DeleteValue(const std::string& name)
+{
+    return currentKey_.Get() && RegDeleteValueA(currentKey_.Get(), name.c_str()) == ERROR_SUCCESS;
+}
+
+int TRegistry::ReadInteger(const std::string& name)
+{
+    DWORD type = 0;
+    DWORD value = 0;
+    DWORD size = sizeof value;
+    LONG status = currentKey_.Get()
+                      ? RegQueryValueExA(currentKey_.Get(), name.c_str(), nullptr, &type,
+                                         reinterpret_cast<BYTE*>(&value), &size)
+                      : ERROR_INVALID_HANDLE;
+    if (status == ERROR_MORE_DATA || (status == ERROR_SUCCESS && type != REG_DWORD))
+        throw ERegistryException(Format("Invalid data type for '%s'", name.c_str()));
+    if (status != ERROR_SUCCESS)
+        throw ERegistryException(Format("Failed to get data for '%s'", name.c_str()));
+    return static_cast<int>(value);
+}
+
+std::string TRegistry::ReadString(const std::string& name)
+{
+    HKEY key = currentKey_.Get();
+    DWORD type = 0;
+    DWORD size = 0;
+    if (!key || RegQueryValueExA(key, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+        throw ERegistryException(Format("Failed to get data for '%s'", name.c_str()));
+    if (type != REG_SZ && type != REG_EXPAND_SZ)
+        throw ERegistryException(Format("Invalid data type for '%s'", name.c_str()));
+    std::vector<char> buffer(size + 1, '\0');
+    if (RegQueryValueExA(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
+                         &size) != ERROR_SUCCESS)
+        throw ERegistryException(Format("Failed to get data for '%s'", name.c_str()));
+    return std::string(buffer.data());
+}
+
+void TRegistry::WriteData(const std::string& name, DWORD type, const void* data, DWORD size)
+{
+    if (!currentKey_.Get() ||
+        RegSetValueExA(currentKey_.Get(), name.c_str(), 0, type, static_cast<const BYTE*>(data),
+                       size) != ERROR_SUCCESS)
+        throw ERegistryException(Format("Failed to set data for '%s'", name.c_str()));
+}
+
+void TRegistry::WriteInteger(const std::string& name, int value)
+{
+    DWORD data = static_cast<DWORD>(value);
+    WriteData(name, REG_DWORD, &data, sizeof data);
+}
+
+void TRegistry::WriteString(const std::string& name, const std::string& value)
+{
+    WriteData(name, REG_SZ, value.c_str(), static_cast<DWORD>(value.size() + 1));
+}

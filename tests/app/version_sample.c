@@ -1,0 +1,11 @@
+/* Carries a version resource for GetFileVersion's test; never run. */
+#include <windows.h>
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int show)
+{
+    (void)instance;
+    (void)previous;
+    (void)commandLine;
+    (void)show;
+    return 0;
+}
