@@ -1,0 +1,15 @@
+// The theme classes register here, in one place, so that the registry's
+// order does not depend on the order in which the linker lays out units:
+// first the "No Theme" base, then Luna.
+
+#include "theme/NgThemes.h"
+
+namespace {
+struct TThemeModules {
+    TThemeModules()
+    {
+        RegisterThemeClass(TNgTheme::StaticThemeClass());
+    }
+};
+const TThemeModules ThemeModules;
+}
