@@ -1,0 +1,49 @@
+#pragma once
+// An icon image: one owned HICON, drawn with its mask. Assigning copies
+// the image (a new handle, never a shared one), and every new image raises
+// OnChange, so that a holder such as the tray icon can pass it on at once.
+//
+// In layouts an icon names an ICON resource of the program:
+//   Icon.ResourceName = 'TRAY_GAUGE_EMPTY'
+
+#include "framework/GdiObject.h"
+#include "framework/Graphic.h"
+
+#include <string>
+
+#undef LoadIcon
+
+class TIcon : public TGraphic {
+    DECLARE_CLASS(TIcon, TGraphic)
+public:
+    int Width() const override { return FWidth; }
+    int Height() const override { return FHeight; }
+    bool Empty() const override { return !FHandle; }
+    void Draw(TCanvas& canvas, const RECT& rect) override;
+
+    // The icon, still owned by this object.
+    HICON Handle() const { return FHandle.Get(); }
+    // Takes ownership of icon (null empties).
+    void SetHandle(HICON icon);
+    // Gives the icon up to the caller and leaves this object empty.
+    HICON ReleaseHandle();
+
+    // Loads an ICON resource at size x size pixels; 0 takes the size of the
+    // first image the resource holds.
+    void LoadFromResourceName(HINSTANCE instance, const std::string& name, int size = 0);
+
+    const std::string& ResourceName() const { return FResourceName; }
+    void SetResourceName(const std::string& name);
+
+    // From another icon (a copy of its image), a picture holding one, or
+    // null (empties). Assigning an icon to itself only raises OnChange.
+    void Assign(const TPersistent* source) override;
+
+private:
+    void TakeImage(HICON icon);
+
+    TIconHandle FHandle;
+    int FWidth = 0;
+    int FHeight = 0;
+    std::string FResourceName;
+};

@@ -1,0 +1,36 @@
+#include "tests/support/MessagePump.h"
+
+#include <windows.h>
+
+namespace {
+void HandleWaitingMessages()
+{
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+}
+
+bool PumpUntil(const std::function<bool()>& condition, unsigned timeoutMs)
+{
+    DWORD start = GetTickCount();
+    for (;;) {
+        HandleWaitingMessages();
+        if (condition())
+            return true;
+        if (GetTickCount() - start > timeoutMs)
+            return condition();
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+void PumpFor(unsigned ms)
+{
+    DWORD start = GetTickCount();
+    while (GetTickCount() - start < ms) {
+        HandleWaitingMessages();
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
