@@ -2,6 +2,7 @@
 // order does not depend on the order in which the linker lays out units:
 // first the "No Theme" base, then Luna.
 
+#include "theme/NgLuna.h"
 #include "theme/NgThemes.h"
 
 namespace {
@@ -9,6 +10,7 @@ struct TThemeModules {
     TThemeModules()
     {
         RegisterThemeClass(TNgTheme::StaticThemeClass());
+        RegisterThemeClass(TNgLuna::StaticThemeClass());
     }
 };
 const TThemeModules ThemeModules;
