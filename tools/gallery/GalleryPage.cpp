@@ -246,20 +246,20 @@ int TGallery::ChecksAndProgress(int y)
     } bars[] = {{0, false, "0 %"}, {5, false, "5 %"}, {50, false, "50 %"}, {100, false, "100 %"},
                 {60, true, "60 % smooth"}};
     for (int i = 0; i < 5; ++i) {
-        const int bx = X0 + px + (i % 2) * 240;
+        const int bx = X0 + px + (i % 2) * 225;
         const int by = Y0 + y + (i / 2) * 32;
-        const RECT frame = Sized(bx, by, 200, 16);
+        const RECT frame = Sized(bx, by, 170, 16);
         Theme.DrawProgressFrame(Page, frame);
         RECT content = frame;
         InflateRect(&content, -2, -2);
         RECT bar = content;
         bar.right = bar.left + RectWidth(content) * bars[i].Percent / 100;
         Theme.DrawProgressChunks(Page, content, bar, 0, bars[i].Smooth);
-        Label(bars[i].Text, px + (i % 2) * 240 + 205, y + (i / 2) * 32 + 1, 40);
+        Label(bars[i].Text, px + (i % 2) * 225 + 175, y + (i / 2) * 32 + 1, 90);
     }
     // Vertical: the themed bar's filled part grows from the top of the bar.
     for (int i = 0; i < 2; ++i) {
-        const RECT frame = Sized(X0 + px + 480 + i * 30, Y0 + y, 16, 90);
+        const RECT frame = Sized(X0 + px + 452 + i * 25, Y0 + y, 16, 90);
         Theme.DrawProgressFrame(Page, frame);
         RECT content = frame;
         InflateRect(&content, -2, -2);
@@ -267,7 +267,7 @@ int TGallery::ChecksAndProgress(int y)
         bar.bottom = bar.top + RectHeight(content) * 70 / 100;
         Theme.DrawProgressChunks(Page, content, bar, 1, i == 1);
     }
-    Label("vertical", px + 470, y + 92, 70, TextCentred);
+    Label("vertical", px + 440, y + 92, 65, TextCentred);
     return y + 112;
 }
 

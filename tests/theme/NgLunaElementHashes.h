@@ -1,0 +1,45 @@
+#pragma once
+// Expected hashes of whole elements drawn by the Luna theme (see
+// NgLunaElementTests.cpp). They pin the drawing code and the committed
+// artwork together: any change of either changes a hash.
+//
+// To update them on purpose (after changing the artwork or the drawing,
+// and after looking at scripts/gallery's picture):
+//   QUORVEL_PRINT_HASHES=1 scripts/wine-exec build/bin/test_theme.exe -tc='Whole*'
+// prints the current table; paste it over the one below.
+
+struct TElementHash {
+    const char* Name;
+    const char* Hash;
+};
+
+const TElementHash ExpectedElementHashes[] = {
+    {"frame 1 active", "334C7EE470C459FD"},
+    {"frame 1 inactive", "D0A9D42C76F7C4A9"},
+    {"frame 2 active", "9B1F12AE7FD44CB0"},
+    {"frame 2 inactive", "151C62051F771A52"},
+    {"caption buttons", "BE792F9D10D6B041"},
+    {"button state 0", "A8500DA93E3A641C"},
+    {"button state 1", "31D8EA45A2E45A11"},
+    {"button state 2", "6D0F2C5064606BC8"},
+    {"button state 3", "E4F46A90FDB2D353"},
+    {"button state 4", "863E5D6A546757A0"},
+    {"button state 5", "863E5D6A546757A0"},
+    {"check boxes", "585C7659AB3184E7"},
+    {"radio buttons", "D007E56EF3207227"},
+    {"progress blocks", "70039B845613BF75"},
+    {"progress smooth", "2868B2A0130D7BE5"},
+    {"popup frame", "453F01189FF83C45"},
+    {"popup item", "CA4813333CA6FEC7"},
+    {"popup item selected with submenu", "27A47492A97B5DE8"},
+    {"popup item checked", "3A6B5EF9A344F3E3"},
+    {"popup item disabled with shortcut", "6ECAE194AC8049A7"},
+    {"popup separator", "0FE8D1E86FFD4EFD"},
+    {"menu bar", "5CEE29A4E9ECF8FA"},
+    {"panel, header bar and group frame", "0F7A51E23B394EFD"},
+    {"small buttons", "07FA366146659CD6"},
+    {"scroll pieces", "AAD22A8F44F42BDD"},
+    {"track pieces", "DA4D1BEB703E2722"},
+    {"tab page and tabs", "DF2B855E0BD25ECE"},
+    {"frame 1 active, hue 60", "0C76B69C562E5E47"},
+};
