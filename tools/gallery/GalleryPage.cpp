@@ -373,6 +373,7 @@ int TGallery::Menus(int y)
             item.Kind = kind;
             TOwned<TKsBitmap> cell = MakeOwned<TKsBitmap>();
             cell->SetSize(22, 22);
+            Theme.DrawMenuBar(*cell, 22, 22);
             Theme.DrawMenuBarButton(*cell, item, Rect(0, 0, 22, 22), state > 0, state == 1);
             cell->DrawBitmap(Page, X0 + x, Y0 + y + 48 + state * 24);
             x += 26;
