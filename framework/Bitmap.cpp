@@ -167,11 +167,15 @@ void TBitmap::FreeImage()
 
 void TBitmap::AdoptImage(HBITMAP bitmap, TPixelFormat format, int width, int height)
 {
+    // A canvas in use goes on drawing on the new image.
+    bool canvasInUse = static_cast<bool>(FCanvasDC);
     FreeImage();
     FHandle.Reset(bitmap);
     FPixelFormat = format;
     FWidth = width;
     FHeight = height;
+    if (canvasInUse)
+        Canvas();
 }
 
 void TBitmap::CreateImage(TPixelFormat format, int width, int height, const std::vector<RGBQUAD>& colors)

@@ -4,7 +4,8 @@
 // asked for, BMP files in and out, and transparent drawing keyed on one
 // colour.
 //
-// The canvas's DC holds the bitmap selected. Handle() lets that DC go so
+// The canvas's DC holds the bitmap selected, and follows the bitmap to a
+// new image (SetSize, loading, assigning). Handle() lets that DC go so
 // that the handle can be selected elsewhere (image lists, other DCs); ask
 // Canvas() again afterwards and it comes back with the same font, brush
 // and pen.

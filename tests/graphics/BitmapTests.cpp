@@ -344,3 +344,18 @@ TEST_CASE("No GDI object is left behind by bitmaps, icons and pictures")
         round();
     CHECK(CountGdiObjects() == before);
 }
+
+TEST_CASE("A canvas in use follows the bitmap to a new image")
+{
+    TBitmap bitmap;
+    TCanvas& canvas = bitmap.Canvas();
+    canvas.Brush().SetColor(clRed);
+    bitmap.SetPixelFormat(pf24bit);
+    bitmap.SetSize(4, 4);
+    CHECK(PixelAt(bitmap, 0, 0) == RGB(255, 255, 255));  // new images are white
+    canvas.FillRect(RECT{0, 0, 4, 4});
+    CHECK(PixelAt(bitmap, 3, 3) == RGB(255, 0, 0));
+    bitmap.LoadFromResourceName(GetModuleHandleA(nullptr), "KSE_CLOSE");
+    canvas.SetPixel(0, 0, RGB(0, 255, 0));
+    CHECK(PixelAt(bitmap, 0, 0) == RGB(0, 255, 0));
+}
