@@ -1,10 +1,18 @@
 #include "framework/Application.h"
 
+#include "framework/ClassBuilder.h"
+#include "framework/DialogKeys.h"
 #include "framework/Exceptions.h"
 #include "framework/Finalization.h"
+#include "framework/Form.h"
+#include "framework/MouseTracker.h"
+#include "framework/Screen.h"
 #include "framework/Strings.h"
+#include "framework/TaskWindows.h"
 
 #include <vector>
+
+IMPLEMENT_CLASS(TApplication) {}
 
 TApplication* Application = nullptr;
 
@@ -19,42 +27,9 @@ std::string TitleFromExeName()
     return dot == std::string::npos ? name : name.substr(0, dot);
 }
 
-// Disables the thread's visible, enabled top-level windows other than the
-// application window for as long as it lives, so that a modal box is the
-// only thing the user can reach.
-class TDisabledTaskWindows {
-public:
-    explicit TDisabledTaskWindows(HWND except) : except_(except)
-    {
-        EnumThreadWindows(GetCurrentThreadId(), Collect, reinterpret_cast<LPARAM>(this));
-        for (HWND window : windows_)
-            EnableWindow(window, FALSE);
-    }
-    ~TDisabledTaskWindows()
-    {
-        for (HWND window : windows_)
-            if (IsWindow(window))
-                EnableWindow(window, TRUE);
-    }
-    TDisabledTaskWindows(const TDisabledTaskWindows&) = delete;
-    TDisabledTaskWindows& operator=(const TDisabledTaskWindows&) = delete;
-
-private:
-    static BOOL CALLBACK Collect(HWND window, LPARAM self)
-    {
-        auto* list = reinterpret_cast<TDisabledTaskWindows*>(self);
-        if (window != list->except_ && IsWindowVisible(window) && IsWindowEnabled(window))
-            list->windows_.push_back(window);
-        return TRUE;
-    }
-
-    HWND except_;
-    std::vector<HWND> windows_;
-};
-
 } // namespace
 
-TApplication::TApplication()
+TApplication::TApplication(TComponent* owner) : TComponent(owner)
 {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     icon_ = LoadIconA(instance, "MAINICON");
@@ -80,10 +55,16 @@ TApplication::TApplication()
         UnregisterClassA(ApplicationWindowClass, instance);
         throw EOutOfResources("Error creating window");
     }
+    FMouseTracker = std::make_unique<TMouseTracker>();
 }
 
 TApplication::~TApplication()
 {
+    // The forms go first, while the window that owns theirs still exists.
+    while (ComponentCount() > 0)
+        Components(ComponentCount() - 1)->Free();
+    FMainForm = nullptr;
+    FMouseTracker.reset();
     DestroyWindow(handle_);
     UnregisterClassA(ApplicationWindowClass, GetModuleHandleA(nullptr));
 }
@@ -102,8 +83,25 @@ void TApplication::SetTitle(const std::string& title)
     SetWindowTextA(handle_, title_.c_str());
 }
 
+void TApplication::FormCreated(TCustomForm* form)
+{
+    if (!FMainForm) {
+        FMainForm = form;
+        form->HandleNeeded();
+    }
+}
+
+void TApplication::Notification(TComponent* component, TOperation operation)
+{
+    inherited::Notification(component, operation);
+    if (operation == opRemove && component == FMainForm)
+        FMainForm = nullptr;
+}
+
 void TApplication::Run()
 {
+    if (FMainForm && showMainForm_)
+        FMainForm->Show();
     while (!terminated_)
         HandleMessage();
 }
@@ -117,12 +115,16 @@ void TApplication::ProcessMessages()
 {
     while (ProcessMessage()) {
     }
+    Idle();
 }
 
 void TApplication::HandleMessage()
 {
-    if (!ProcessMessage() && !terminated_)
-        WaitMessage();
+    if (!ProcessMessage()) {
+        Idle();
+        if (!terminated_)
+            WaitMessage();
+    }
 }
 
 bool TApplication::ProcessMessage()
@@ -134,9 +136,110 @@ bool TApplication::ProcessMessage()
         terminated_ = true;
         return true;
     }
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
+    // The keyboard step calls into controls: its errors are reported here
+    // rather than ending the loop.
+    try {
+        if (!IsDialogKeyMessage(message)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        if (message.message == WM_MOUSEMOVE || message.message == WM_NCMOUSEMOVE)
+            FMouseTracker->Update();
+    } catch (...) {
+        HandleException(this);
+    }
     return true;
+}
+
+void TApplication::Idle()
+{
+    try {
+        FMouseTracker->Update();
+    } catch (...) {
+        HandleException(this);
+    }
+}
+
+TControl* TApplication::MouseControl() const
+{
+    return FMouseTracker ? FMouseTracker->MouseControl() : nullptr;
+}
+
+void TApplication::ControlDestroying(TControl* control)
+{
+    if (FMouseTracker)
+        FMouseTracker->Forget(control);
+}
+
+void TApplication::Minimize()
+{
+    if (IsIconic(handle_))
+        return;
+    NormalizeTopMosts();
+    SetActiveWindow(handle_);
+    ShowWindow(handle_, SW_MINIMIZE);
+    // Windows hides the windows an application window owns when it is
+    // minimized; where the system leaves some showing, hide them here.
+    FHiddenWindows.clear();
+    EnumThreadWindows(GetCurrentThreadId(), CollectOwned, reinterpret_cast<LPARAM>(this));
+    for (HWND window : FHiddenWindows)
+        ShowWindow(window, SW_HIDE);
+    OnMinimize(this);
+}
+
+void TApplication::Restore()
+{
+    if (!IsIconic(handle_))
+        return;
+    SetActiveWindow(handle_);
+    ShowWindow(handle_, SW_RESTORE);
+    for (HWND window : FHiddenWindows)
+        if (IsWindow(window))
+            ShowWindow(window, SW_SHOWNA);
+    FHiddenWindows.clear();
+    RestoreTopMosts();
+    // The form that was active gets the activation back.
+    TCustomForm* form = Screen ? Screen->ActiveForm() : nullptr;
+    if (form && form->HandleAllocated() && IsWindowVisible(form->Handle()))
+        SetActiveWindow(form->Handle());
+    OnRestore(this);
+}
+
+BOOL CALLBACK TApplication::CollectOwned(HWND window, LPARAM self)
+{
+    auto* application = reinterpret_cast<TApplication*>(self);
+    if (GetWindow(window, GW_OWNER) == application->handle_ && IsWindowVisible(window))
+        application->FHiddenWindows.push_back(window);
+    return TRUE;
+}
+
+BOOL CALLBACK TApplication::CollectTopMost(HWND window, LPARAM self)
+{
+    auto* application = reinterpret_cast<TApplication*>(self);
+    if (window != application->handle_ && IsWindowVisible(window) &&
+        (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST))
+        application->FTopMostWindows.push_back(window);
+    return TRUE;
+}
+
+void TApplication::NormalizeTopMosts()
+{
+    if (FTopMostLevel++ > 0)
+        return;
+    FTopMostWindows.clear();
+    EnumThreadWindows(GetCurrentThreadId(), CollectTopMost, reinterpret_cast<LPARAM>(this));
+    for (HWND window : FTopMostWindows)
+        SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void TApplication::RestoreTopMosts()
+{
+    if (FTopMostLevel == 0 || --FTopMostLevel > 0)
+        return;
+    for (HWND window : FTopMostWindows)
+        if (IsWindow(window))
+            SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    FTopMostWindows.clear();
 }
 
 int TApplication::MessageBox(const std::string& text, const std::string& caption, UINT flags)
@@ -197,6 +300,17 @@ LRESULT TApplication::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         // Closing the application closes the program.
         Terminate();
         return 0;
+    case WM_SYSCOMMAND:
+        // The taskbar button minimizes and restores the whole program.
+        switch (wParam & 0xFFF0) {
+        case SC_MINIMIZE:
+            Minimize();
+            return 0;
+        case SC_RESTORE:
+            Restore();
+            return 0;
+        }
+        return DefWindowProcA(handle_, message, wParam, lParam);
     default:
         return DefWindowProcA(handle_, message, wParam, lParam);
     }
@@ -206,9 +320,12 @@ void StartFramework()
 {
     if (Application)
         return;
-    Application = new TApplication;
+    // The screen outlives the forms, which leave its list as they go.
+    Screen = Create<TScreen>(nullptr);
+    RegisterFinalizer([] { FreeAndNil(Screen); });
+    Application = Create<TApplication>();
     RegisterFinalizer([] {
-        delete Application;
+        Application->Free();
         Application = nullptr;
     });
 }

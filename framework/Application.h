@@ -1,28 +1,35 @@
 #pragma once
 // The application object: the hidden top-level window that stands for the
-// program (it exists before any form and is the owner of message boxes),
-// the title, the message loop and the standard exception report.
+// program (it exists before any form and is the owner of message boxes and
+// forms), the title, the forms it owns with the main form, the message
+// loop with its keyboard and mouse-tracking steps, minimizing and restoring
+// the whole program, and the standard exception report.
+
+#include "framework/Component.h"
 
 #include <windows.h>
 
 #include <exception>
+#include <memory>
 #include <string>
+#include <vector>
 
 // The member below is the application's own MessageBox, not the A/W macro.
 #undef MessageBox
 
-class TObject;
+class TControl;
+class TCustomForm;
+class TMouseTracker;
 
-class TApplication {
+class TApplication : public TComponent {
+    DECLARE_CLASS(TApplication, TComponent)
 public:
     // The modal box itself, replaceable so that tests can observe what is
     // shown without a box appearing. MessageBoxA unless a test sets it.
     using TMessageBoxFunction = int(WINAPI*)(HWND owner, LPCSTR text, LPCSTR caption, UINT flags);
 
-    TApplication();
-    ~TApplication();
-    TApplication(const TApplication&) = delete;
-    TApplication& operator=(const TApplication&) = delete;
+    explicit TApplication(TComponent* owner = nullptr);
+    ~TApplication() override;
 
     // The hidden application window; never shown.
     HWND Handle() const { return handle_; }
@@ -40,12 +47,34 @@ public:
     bool ShowMainForm() const { return showMainForm_; }
     void SetShowMainForm(bool show) { showMainForm_ = show; }
 
-    // Runs the message loop until Terminate's quit message arrives.
+    // Creates a form owned by the application; reference is set before the
+    // form's layout is read and OnCreate runs. The first form created this
+    // way becomes the main form.
+    template <class T>
+    void CreateForm(T*& reference)
+    {
+        T* form = new T(this);
+        reference = form;
+        try {
+            form->AfterConstruction();
+        } catch (...) {
+            reference = nullptr;
+            form->Free();
+            throw;
+        }
+        FormCreated(form);
+    }
+    TCustomForm* MainForm() const { return FMainForm; }
+
+    // Shows the main form unless ShowMainForm is off, then runs the message
+    // loop until Terminate's quit message arrives.
     void Run();
     void Terminate();
     bool Terminated() const { return terminated_; }
     // Handles every message waiting in the queue, then returns.
     void ProcessMessages();
+    // Handles one message if one is waiting; false when the queue is empty.
+    bool ProcessMessage();
     // Handles one message, waiting for one when the queue is empty.
     void HandleMessage();
 
@@ -53,6 +82,27 @@ public:
     // visible windows are disabled while it is open. Returns the button id.
     int MessageBox(const std::string& text, const std::string& caption, UINT flags);
     TMessageBoxFunction MessageBoxFunction = ::MessageBoxA;
+
+    // The whole program goes to the taskbar and comes back: the application
+    // window is minimized or restored (its owned forms follow), topmost
+    // windows lose and regain that state, and the events tell listeners.
+    void Minimize();
+    void Restore();
+    TNotifyEvent OnMinimize;
+    TNotifyEvent OnRestore;
+
+    // Takes the topmost state away from the application's visible topmost
+    // windows (so that a box cannot end up behind them); RestoreTopMosts
+    // gives it back. Calls nest: only the outermost pair acts.
+    void NormalizeTopMosts();
+    void RestoreTopMosts();
+
+    // The control under the mouse, as last told CM_MOUSEENTER.
+    TControl* MouseControl() const;
+    // A control is being freed: it is no longer the one under the mouse.
+    void ControlDestroying(TControl* control);
+
+    void Notification(TComponent* component, TOperation operation) override;
 
     // The standard error report. Call HandleException from inside a catch
     // block: it reports the exception being handled and the program goes on.
@@ -62,18 +112,28 @@ public:
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam);
-    bool ProcessMessage();
+    void FormCreated(TCustomForm* form);
+    // Work for the moment the queue is empty.
+    void Idle();
+    static BOOL CALLBACK CollectTopMost(HWND window, LPARAM self);
+    static BOOL CALLBACK CollectOwned(HWND window, LPARAM self);
 
     HWND handle_ = nullptr;
     HICON icon_ = nullptr;
     std::string title_;
     bool showMainForm_ = true;
     bool terminated_ = false;
+    TCustomForm* FMainForm = nullptr;
+    std::unique_ptr<TMouseTracker> FMouseTracker;
+    int FTopMostLevel = 0;
+    std::vector<HWND> FTopMostWindows;
+    std::vector<HWND> FHiddenWindows;
 };
 
 extern TApplication* Application;
 
-// The framework's start-up: creates the application object and its window.
-// Called first thing in WinMain (and in the tests' main); the application
-// is destroyed by the last finalizer to run.
+// The framework's start-up: creates the screen and the application object
+// with its window. Called first thing in WinMain (and in the tests' main);
+// the application (with its forms), then the screen, are destroyed by the
+// last finalizers to run.
 void StartFramework();
