@@ -1,17 +1,21 @@
 #include "theme/NgThemedForms.h"
 
+// The screen's list (NgScreenForms.cpp).
+INgFormList* ScreenThemedFormList();
+
 namespace {
-INgFormList* CurrentList = nullptr;
+// None: the screen's forms.
+INgFormList* InstalledList = nullptr;
 }
 
 INgFormList* SetThemedFormList(INgFormList* list)
 {
-    INgFormList* previous = CurrentList;
-    CurrentList = list;
+    INgFormList* previous = ThemedFormList();
+    InstalledList = list;
     return previous;
 }
 
 INgFormList* ThemedFormList()
 {
-    return CurrentList;
+    return InstalledList ? InstalledList : ScreenThemedFormList();
 }

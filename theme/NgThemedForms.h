@@ -34,7 +34,8 @@ protected:
     ~INgFormList() = default;
 };
 
-// The list the engine walks: the screen's forms once the program installs
-// them; tests install a stand-in. Returns the previous list.
+// The list the engine walks: the screen's forms, unless another list was
+// installed (tests install a stand-in; none restores the screen's).
+// Returns the list in effect before.
 INgFormList* SetThemedFormList(INgFormList* list);
 INgFormList* ThemedFormList();

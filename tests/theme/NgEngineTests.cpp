@@ -1,5 +1,6 @@
 #include "tests/theme/ThemeTestSupport.h"
 
+#include "framework/Form.h"
 #include "framework/LayoutReader.h"
 #include "framework/LayoutWriter.h"
 #include "framework/Stream.h"
@@ -266,13 +267,26 @@ TEST_CASE("The walks reach the themed forms on screen")
         CHECK(engine->IsThemeAvailable());
         CHECK(ThemeWalkLog.size() == 4);
     }
-    SUBCASE("without a screen list the walks do nothing")
+    SUBCASE("forms that are not on screen are not reached")
     {
-        SetThemedFormList(nullptr);
+        screen.List = {second.get()};
         ThemeWalkLog.clear();
         engine->UpdateForms();
         engine->UpdateHue();
-        CHECK(ThemeWalkLog.empty());
-        SetThemedFormList(&screen);
+        CHECK(ThemeWalkLog == std::vector<std::string>{"replaced d", "invalidate Second", "hue c", "hue d"});
     }
+}
+
+TEST_CASE("By default the walks go over the screen's forms")
+{
+    TOwned<TForm> form(Create<TForm>(nullptr));
+    TNgThemeEngine* engine = Create<TNgThemeEngine>(form.get());
+    auto* frame = Create<TThemedFormStandIn>(form.get());
+    frame->SetName("frame");
+    frame->Engine = engine;
+    REQUIRE(ThemedFormList() != nullptr);
+    ThemeWalkLog.clear();
+    engine->UpdateForms();
+    engine->UpdateHue();
+    CHECK(ThemeWalkLog == std::vector<std::string>{"replaced frame", "hue frame"});
 }
