@@ -392,6 +392,10 @@ void TWinControl::Loaded()
 {
     inherited::Loaded();
     FixupTabList();
+    // Read onto a parent that already had its window (a component of the
+    // layout made it early): the window comes now, with the read settings.
+    if (!FHandle && Parent() && Parent()->HandleAllocated())
+        CreateHandle();
 }
 
 void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const

@@ -1,6 +1,7 @@
 #include "FormsTestSupport.h"
 
 #include "framework/Application.h"
+#include "framework/LayoutReader.h"
 #include "framework/LayoutWriter.h"
 #include "framework/Screen.h"
 
@@ -114,6 +115,35 @@ TEST_CASE("a form reads its layout: controls on their parents, fields and events
         CHECK(text.find("ActiveControl = btnSecond") != std::string::npos);
     }
 
+    form->Free();
+}
+
+TEST_CASE("controls read onto a form that already has its window get theirs")
+{
+    TForm* form = Create<TForm>(nullptr);
+    form->HandleNeeded();
+    ReadLayout(form,
+               "object frmEarly: TForm\n"
+               "  object btnLate: TTestButton\n"
+               "    Left = 30\n"
+               "    Top = 40\n"
+               "    Caption = 'Late'\n"
+               "  end\n"
+               "end\n",
+               "early");
+    auto* button = As<TTestButton>(form->FindComponent("btnLate"));
+    REQUIRE(button);
+    REQUIRE(button->HandleAllocated());
+    RECT bounds;
+    GetWindowRect(button->Handle(), &bounds);
+    MapWindowPoints(nullptr, form->Handle(), reinterpret_cast<POINT*>(&bounds), 2);
+    CHECK(bounds.left == 30);
+    CHECK(bounds.top == 40);
+    char text[16] = "";
+    GetWindowTextA(button->Handle(), text, sizeof text);
+    CHECK(std::string(text) == "Late");
+    form->Show();
+    CHECK(IsWindowVisible(button->Handle()));
     form->Free();
 }
 
