@@ -17,35 +17,31 @@
 
 namespace {
 
-// ((words * factor + 128) >> 8) per 16-bit lane; the product fits in 16 bits.
-KS_SSE2_INLINE __m128i Scale(__m128i words, __m128i factor)
+// The two-lane arithmetic of BlendPixel in 16-bit lanes: masked with
+// 0x00FF each lane holds blue or red, shifted right by 8 green or alpha,
+// so one multiply covers two bytes of four pixels; (v * a + 128) fits 16
+// bits. Returns the first half of the formula for all four bytes, each in
+// its own place.
+KS_SSE2_INLINE __m128i Half(__m128i pixels, __m128i factor)
 {
-    return _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(words, factor), _mm_set1_epi16(128)), 8);
+    const __m128i lowBytes = _mm_set1_epi16(0x00FF);
+    const __m128i highBytes = _mm_set1_epi16(static_cast<short>(0xFF00));
+    const __m128i round = _mm_set1_epi16(0x0080);
+    const __m128i blueRed = _mm_and_si128(pixels, lowBytes);
+    const __m128i greenAlpha = _mm_srli_epi16(pixels, 8);
+    const __m128i rb = _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(blueRed, factor), round), 8);
+    const __m128i ag = _mm_and_si128(_mm_add_epi16(_mm_mullo_epi16(greenAlpha, factor), round), highBytes);
+    return _mm_or_si128(rb, ag);
 }
 
-// Two pixels widened to words: each pixel's alpha word in all its four lanes.
-KS_SSE2_INLINE __m128i SpreadAlpha(__m128i words)
+// The blend formula on four pixels, without BlendPixel's special cases;
+// alpha holds each pixel's alpha in its 32-bit lane.
+KS_SSE2_INLINE __m128i Mix4(__m128i src, __m128i dst, __m128i alpha)
 {
-    return _mm_shufflehi_epi16(_mm_shufflelo_epi16(words, 0xFF), 0xFF);
-}
-
-// BlendPixel on four pixels; opaque and clear are the masks of src alpha
-// 255 and 0.
-KS_SSE2_INLINE __m128i Blend4(__m128i src, __m128i dst, __m128i opaque, __m128i clear)
-{
-    const __m128i zero = _mm_setzero_si128();
-    const __m128i full = _mm_set1_epi16(255);
-    const __m128i srcLo = _mm_unpacklo_epi8(src, zero);
-    const __m128i srcHi = _mm_unpackhi_epi8(src, zero);
-    const __m128i alphaLo = SpreadAlpha(srcLo);
-    const __m128i alphaHi = SpreadAlpha(srcHi);
-    const __m128i lo = _mm_add_epi16(Scale(srcLo, alphaLo),
-                                     Scale(_mm_unpacklo_epi8(dst, zero), _mm_sub_epi16(full, alphaLo)));
-    const __m128i hi = _mm_add_epi16(Scale(srcHi, alphaHi),
-                                     Scale(_mm_unpackhi_epi8(dst, zero), _mm_sub_epi16(full, alphaHi)));
-    const __m128i blended = _mm_packus_epi16(lo, hi);
-    const __m128i keep = _mm_or_si128(_mm_and_si128(opaque, src), _mm_and_si128(clear, dst));
-    return _mm_or_si128(_mm_andnot_si128(_mm_or_si128(opaque, clear), blended), keep);
+    const __m128i factor = _mm_or_si128(alpha, _mm_slli_epi32(alpha, 16));
+    const __m128i rest = _mm_sub_epi16(_mm_set1_epi16(0x00FF), factor);
+    // No byte of the sum exceeds 255: no carries between bytes.
+    return _mm_add_epi32(Half(src, factor), Half(dst, rest));
 }
 
 KS_SSE2_INLINE __m128i Load(const uint32_t* p)
@@ -58,23 +54,47 @@ KS_SSE2_INLINE void Store(uint32_t* p, __m128i v)
     _mm_storeu_si128(reinterpret_cast<__m128i*>(p), v);
 }
 
+// BlendPixel(top, under) on four pixels: top's alpha 255 gives top, 0
+// gives under, anything else mixes. Target says which of the two already
+// lies in the destination: returns false when the result is that one, so
+// there is nothing to store.
+enum class TTarget { Top, Under };
+
+template <TTarget Target>
+KS_SSE2_INLINE bool Blend4(__m128i top, const uint32_t* underPixels, __m128i& result)
+{
+    const __m128i alpha = _mm_srli_epi32(top, 24);
+    const __m128i opaque = _mm_cmpeq_epi32(alpha, _mm_set1_epi32(255));
+    const __m128i clear = _mm_cmpeq_epi32(alpha, _mm_setzero_si128());
+    const __m128i special = _mm_or_si128(opaque, clear);
+    // Worst case for speed: none of the four is special, one test only.
+    if (_mm_movemask_epi8(special) == 0) {
+        result = Mix4(top, Load(underPixels), alpha);
+        return true;
+    }
+    if (_mm_movemask_epi8(opaque) == 0xFFFF) {
+        result = top;
+        return Target != TTarget::Top;
+    }
+    if (_mm_movemask_epi8(clear) == 0xFFFF) {
+        if (Target == TTarget::Under)
+            return false;
+        result = Load(underPixels);
+        return true;
+    }
+    const __m128i under = Load(underPixels);
+    const __m128i keep = _mm_or_si128(_mm_and_si128(opaque, top), _mm_and_si128(clear, under));
+    result = _mm_or_si128(_mm_andnot_si128(special, Mix4(top, under, alpha)), keep);
+    return true;
+}
+
 KS_SSE2 void BlendOver(uint32_t* dst, const uint32_t* src, int count)
 {
-    const __m128i zero = _mm_setzero_si128();
-    const __m128i full = _mm_set1_epi32(255);
     int i = 0;
     for (; i + 4 <= count; i += 4) {
-        const __m128i s = Load(src + i);
-        const __m128i alpha = _mm_srli_epi32(s, 24);
-        const __m128i opaque = _mm_cmpeq_epi32(alpha, full);
-        const __m128i clear = _mm_cmpeq_epi32(alpha, zero);
-        if (_mm_movemask_epi8(opaque) == 0xFFFF) {
-            Store(dst + i, s);
-            continue;
-        }
-        if (_mm_movemask_epi8(clear) == 0xFFFF)
-            continue;
-        Store(dst + i, Blend4(s, Load(dst + i), opaque, clear));
+        __m128i result;
+        if (Blend4<TTarget::Under>(Load(src + i), dst + i, result))
+            Store(dst + i, result);
     }
     for (; i < count; ++i)
         dst[i] = BlendPixel(src[i], dst[i]);
@@ -82,22 +102,11 @@ KS_SSE2 void BlendOver(uint32_t* dst, const uint32_t* src, int count)
 
 KS_SSE2 void BlendUnder(uint32_t* dst, const uint32_t* src, int count)
 {
-    const __m128i zero = _mm_setzero_si128();
-    const __m128i full = _mm_set1_epi32(255);
     int i = 0;
     for (; i + 4 <= count; i += 4) {
-        const __m128i top = Load(dst + i);
-        const __m128i alpha = _mm_srli_epi32(top, 24);
-        const __m128i opaque = _mm_cmpeq_epi32(alpha, full);
-        if (_mm_movemask_epi8(opaque) == 0xFFFF)
-            continue;
-        const __m128i under = Load(src + i);
-        const __m128i clear = _mm_cmpeq_epi32(alpha, zero);
-        if (_mm_movemask_epi8(clear) == 0xFFFF) {
-            Store(dst + i, under);
-            continue;
-        }
-        Store(dst + i, Blend4(top, under, opaque, clear));
+        __m128i result;
+        if (Blend4<TTarget::Top>(Load(dst + i), src + i, result))
+            Store(dst + i, result);
     }
     for (; i < count; ++i)
         dst[i] = BlendPixel(dst[i], src[i]);
@@ -113,18 +122,13 @@ KS_SSE2 void BlendFill(uint32_t* dst, uint32_t value, int count)
             dst[i] = value;
         return;
     }
-    const __m128i zero = _mm_setzero_si128();
-    const __m128i alpha = _mm_set1_epi16(static_cast<short>(a));
+    const __m128i factor = _mm_set1_epi16(static_cast<short>(a));
     const __m128i rest = _mm_set1_epi16(static_cast<short>(255 - a));
-    // The source half is the same for every pixel.
-    const __m128i top = Scale(_mm_unpacklo_epi8(_mm_set1_epi32(static_cast<int>(value)), zero), alpha);
+    // The value's half of the formula is the same for every pixel.
+    const __m128i top = Half(_mm_set1_epi32(static_cast<int>(value)), factor);
     int i = 0;
-    for (; i + 4 <= count; i += 4) {
-        const __m128i d = Load(dst + i);
-        const __m128i lo = _mm_add_epi16(top, Scale(_mm_unpacklo_epi8(d, zero), rest));
-        const __m128i hi = _mm_add_epi16(top, Scale(_mm_unpackhi_epi8(d, zero), rest));
-        Store(dst + i, _mm_packus_epi16(lo, hi));
-    }
+    for (; i + 4 <= count; i += 4)
+        Store(dst + i, _mm_add_epi32(top, Half(Load(dst + i), rest)));
     for (; i < count; ++i)
         dst[i] = BlendPixel(value, dst[i]);
 }
