@@ -1,0 +1,62 @@
+#pragma once
+// Records every call the tray icon makes to the shell instead of making it.
+
+#include "tray/VxTrayIcon.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
+
+// Which gauge image an icon shows: its opaque pixels are the frame plus
+// twelve per filled row. -1 for no icon.
+int GaugeOfIcon(HICON icon);
+
+struct TShellCall {
+    DWORD Message = 0;
+    TNotifyIconData Data{};
+    int Gauge = -1;  // read from the icon while the call was made
+    std::string Tip() const { return std::string(Data.szTip); }
+};
+
+class TShellRecorder {
+public:
+    // Reading the gauge of every icon costs time; soaks do without.
+    explicit TShellRecorder(bool readGauges = true);
+    ~TShellRecorder();
+    TShellRecorder(const TShellRecorder&) = delete;
+    TShellRecorder& operator=(const TShellRecorder&) = delete;
+
+    static std::vector<TShellCall>& Calls();
+    static bool& ReadGauges();
+    // The gauges of the calls that carried an icon, in order.
+    static std::vector<int> Gauges();
+    void Clear() { Calls().clear(); }
+    size_t Count() const { return Calls().size(); }
+    const TShellCall& Last() const { return Calls().back(); }
+
+private:
+    TShellNotifyIcon FSaved;
+};
+
+// Counts the application's message boxes instead of showing them.
+class TBoxRecorder {
+public:
+    TBoxRecorder();
+    ~TBoxRecorder();
+    TBoxRecorder(const TBoxRecorder&) = delete;
+    TBoxRecorder& operator=(const TBoxRecorder&) = delete;
+
+    struct TBox {
+        HWND Owner;
+        std::string Text;
+        std::string Caption;
+        UINT Flags;
+    };
+    static std::vector<TBox>& Boxes();
+
+private:
+    static int WINAPI Record(HWND owner, LPCSTR text, LPCSTR caption, UINT flags);
+    int(WINAPI* FSaved)(HWND, LPCSTR, LPCSTR, UINT);
+};

@@ -1,0 +1,283 @@
+#include "tray/VxTrayIcon.h"
+
+#include "framework/Application.h"
+#include "framework/ClassBuilder.h"
+#include "framework/Icon.h"
+#include "framework/ImageList.h"
+#include "framework/PopupMenu.h"
+#include "framework/Timer.h"
+
+#include <shellapi.h>
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+BOOL WINAPI CallShell(DWORD message, TNotifyIconData* data)
+{
+    return Shell_NotifyIconA(message, reinterpret_cast<NOTIFYICONDATAA*>(data));
+}
+
+// Every shell call names the same icon and carries message, icon and tip.
+const UINT TrayIconId = 0;
+const UINT TrayIconFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+
+} // namespace
+
+TShellNotifyIcon ShellNotifyIconFunction = CallShell;
+
+std::string TrayTipText(const std::string& hint)
+{
+    std::string tip = hint.substr(0, hint.find('|'));
+    if (tip.size() > sizeof(TNotifyIconData::szTip) - 1)
+        tip.resize(sizeof(TNotifyIconData::szTip) - 1);
+    return tip;
+}
+
+IMPLEMENT_CLASS(TVxTrayIcon)
+{
+    Creatable();
+    Property("Active", &TVxTrayIcon::Active, &TVxTrayIcon::SetActive, false);
+    Object("Icon", &TVxTrayIcon::Icon);
+    Property("Animated", &TVxTrayIcon::Animated, &TVxTrayIcon::SetAnimated, false);
+    Property("AnimationList", &TVxTrayIcon::AnimationList, &TVxTrayIcon::SetAnimationList);
+    Property("Delay", &TVxTrayIcon::Delay, &TVxTrayIcon::SetDelay, 100u);
+    Property("Hint", &TVxTrayIcon::Hint, &TVxTrayIcon::SetHint);
+    Property("PopupMenu", &TVxTrayIcon::PopupMenu, &TVxTrayIcon::SetPopupMenu);
+    Event("OnClick", &TVxTrayIcon::OnClick);
+    Event("OnDblClick", &TVxTrayIcon::OnDblClick);
+    Event("OnMouseMove", &TVxTrayIcon::OnMouseMove);
+}
+
+UINT TVxTrayIcon::TaskbarCreatedMessage()
+{
+    // The shell broadcasts this to top-level windows when the taskbar
+    // starts again (after Explorer crashed, for one).
+    static const UINT message = RegisterWindowMessageA("TaskbarCreated");
+    return message;
+}
+
+TVxTrayIcon::TVxTrayIcon(TComponent* owner)
+    : TComponent(owner), FWindow(TWndMethod::Bind<&TVxTrayIcon::TrayWndProc>(this))
+{
+    TaskbarCreatedMessage();
+    FIcon = Create<TIcon>();
+    FIcon->OnChange = TNotifyEvent::Bind<&TVxTrayIcon::IconChanged>(this);
+}
+
+TVxTrayIcon::~TVxTrayIcon()
+{
+    SetActive(false);
+    if (FAnimated)
+        SetAnimated(false);
+    FreeAndNil(FTimer);
+    FreeAndNil(FIcon);
+}
+
+void TVxTrayIcon::Notification(TComponent* component, TOperation operation)
+{
+    inherited::Notification(component, operation);
+    // Neither reference is owned: forget a list or menu that goes away.
+    if (operation != opRemove)
+        return;
+    if (component == FAnimationList)
+        FAnimationList = nullptr;
+    if (component == FPopupMenu)
+        FPopupMenu = nullptr;
+    if (component == FTimer)
+        FTimer = nullptr;
+}
+
+void TVxTrayIcon::Notify(DWORD message)
+{
+    // A failed call leaves the component as it is: the shell may not be
+    // there yet, and TaskbarCreated brings the icon back when it comes.
+    ShellNotifyIconFunction(message, &FData);
+}
+
+void TVxTrayIcon::EnsureIcon()
+{
+    if (!FIcon->Empty() || !Application)
+        return;
+    auto copy = static_cast<HICON>(CopyImage(Application->Icon(), IMAGE_ICON, 0, 0, 0));
+    // Taking the copy must not reach the tray on its own: the caller
+    // decides which shell call follows.
+    TNotifyEvent handler = FIcon->OnChange;
+    FIcon->OnChange = TNotifyEvent();
+    try {
+        FIcon->SetHandle(copy);
+    } catch (...) {
+        FIcon->OnChange = handler;
+        throw;
+    }
+    FIcon->OnChange = handler;
+}
+
+void TVxTrayIcon::SetActive(bool active)
+{
+    FActive = active;
+    if (IsDesigning())
+        return;
+    if (active) {
+        EnsureIcon();
+        FData = TNotifyIconData{};
+        FData.cbSize = sizeof(TNotifyIconData);
+        FData.hWnd = FWindow.Handle();
+        FData.uID = TrayIconId;
+        FData.uFlags = TrayIconFlags;
+        FData.uCallbackMessage = TrayCallbackMessage;
+        FData.hIcon = FIcon->Handle();
+        std::string tip = TrayTipText(FHint);
+        tip.copy(FData.szTip, tip.size());
+        Notify(NIM_ADD);
+    } else {
+        Notify(NIM_DELETE);
+    }
+}
+
+void TVxTrayIcon::IconChanged(TObject*)
+{
+    if (IsDesigning() || !FActive || FAnimated)
+        return;
+    FData.hIcon = FIcon->Handle();
+    Notify(NIM_MODIFY);
+}
+
+void TVxTrayIcon::SetHint(const std::string& hint)
+{
+    FHint = hint;
+    if (IsDesigning() || !FActive)
+        return;
+    std::string tip = TrayTipText(hint);
+    std::fill(std::begin(FData.szTip), std::end(FData.szTip), '\0');
+    tip.copy(FData.szTip, tip.size());
+    Notify(NIM_MODIFY);
+}
+
+void TVxTrayIcon::SetAnimated(bool animated)
+{
+    FAnimated = animated;
+    if (IsDesigning())
+        return;
+    if (animated) {
+        if (!FTimer) {
+            FTimer = Create<TTimer>(this);
+            FTimer->SetInterval(FDelay);
+            FTimer->SetOnTimer(TNotifyEvent::Bind<&TVxTrayIcon::AnimationTick>(this));
+        }
+        FTimer->SetEnabled(true);
+        FFrame = -1;
+    } else {
+        FreeAndNil(FTimer);
+        EnsureIcon();
+        // Raises the icon's change notification: the static image returns.
+        FIcon->Assign(FIcon);
+    }
+}
+
+void TVxTrayIcon::SetAnimationList(TImageList* list)
+{
+    if (FAnimationList)
+        FAnimationList->RemoveFreeNotification(this);
+    FAnimationList = list;
+    if (list)
+        list->FreeNotification(this);
+}
+
+void TVxTrayIcon::SetDelay(unsigned delay)
+{
+    FDelay = delay;
+    if (FTimer)
+        FTimer->SetInterval(delay);
+}
+
+void TVxTrayIcon::SetPopupMenu(TPopupMenu* menu)
+{
+    if (FPopupMenu)
+        FPopupMenu->RemoveFreeNotification(this);
+    FPopupMenu = menu;
+    if (menu)
+        menu->FreeNotification(this);
+}
+
+void TVxTrayIcon::AnimationTick(TObject*)
+{
+    if (IsDesigning() || !FActive || !FAnimationList)
+        return;
+    int count = FAnimationList->Count();
+    if (count <= 0)
+        return;
+    FFrame = FFrame + 1 >= count ? 0 : FFrame + 1;
+    TOwned<TIcon> frame = MakeOwned<TIcon>();
+    FAnimationList->GetIcon(FFrame, *frame);
+    FData.hIcon = frame->Handle();
+    Notify(NIM_MODIFY);
+}
+
+TShiftState TVxTrayIcon::KeyShiftState()
+{
+    TShiftState shift;
+    if (GetKeyState(VK_SHIFT) < 0)
+        shift.Include(ssShift);
+    if (GetKeyState(VK_MENU) < 0)
+        shift.Include(ssAlt);
+    if (GetKeyState(VK_CONTROL) < 0)
+        shift.Include(ssCtrl);
+    return shift;
+}
+
+void TVxTrayIcon::DoClick(TMouseButton button, TShiftState shift, int x, int y)
+{
+    if (button == mbRight && FPopupMenu) {
+        // A tray menu closes on a click elsewhere only when its owner is
+        // the foreground window; the posted null message makes the
+        // system switch tasks properly once the menu has closed.
+        HWND window = FWindow.Handle();
+        SetForegroundWindow(window);
+        FPopupMenu->Popup(x, y);
+        PostMessageA(window, WM_NULL, 0, 0);
+        Application->ProcessMessages();
+        return;
+    }
+    OnClick(this, button, shift, x, y);
+}
+
+void TVxTrayIcon::HandleTrayMessage(LPARAM mouseMessage)
+{
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    switch (mouseMessage) {
+    case WM_MOUSEMOVE:
+        OnMouseMove(this, KeyShiftState(), cursor.x, cursor.y);
+        break;
+    case WM_LBUTTONUP:
+        DoClick(mbLeft, KeyShiftState() + ssLeft, cursor.x, cursor.y);
+        break;
+    case WM_LBUTTONDBLCLK:
+        OnDblClick(this);
+        break;
+    case WM_RBUTTONUP:
+        DoClick(mbRight, KeyShiftState() + ssRight, cursor.x, cursor.y);
+        break;
+    case WM_MBUTTONUP:
+        DoClick(mbMiddle, KeyShiftState() + ssMiddle, cursor.x, cursor.y);
+        break;
+    default:
+        break;
+    }
+}
+
+void TVxTrayIcon::TrayWndProc(TMessage& message)
+{
+    try {
+        if (message.Msg == TrayCallbackMessage)
+            HandleTrayMessage(message.LParam);
+        else if (message.Msg == TaskbarCreatedMessage())
+            SetActive(FActive);
+        else
+            FWindow.DefaultHandler(message);
+    } catch (...) {
+        Application->HandleException(this);
+    }
+}

@@ -1,0 +1,105 @@
+#pragma once
+// One icon in the notification area of the taskbar: added while Active,
+// kept current with Icon and Hint, optionally cycling through the images
+// of an image list, and turning the shell's mouse notifications into
+// click, double-click and mouse-move events and a popup menu on the right
+// button. The icon comes back by itself when the taskbar is re-created.
+
+#include "framework/Component.h"
+#include "framework/Control.h"
+#include "framework/UtilityWindow.h"
+
+#include <windows.h>
+
+#include <string>
+
+class TIcon;
+class TImageList;
+class TPopupMenu;
+class TTimer;
+
+// The message the shell sends to the icon's window for mouse activity.
+const UINT TrayCallbackMessage = WM_USER + 1000;
+
+// The first, 88-byte form of NOTIFYICONDATAA: the one every shell knows.
+struct TNotifyIconData {
+    DWORD cbSize;
+    HWND hWnd;
+    UINT uID;
+    UINT uFlags;
+    UINT uCallbackMessage;
+    HICON hIcon;
+    char szTip[64];
+};
+static_assert(sizeof(TNotifyIconData) == 88, "the shell's first NOTIFYICONDATAA form");
+
+// Every shell call of the component goes through this function, so tests
+// can record each record; Shell_NotifyIconA in the program.
+using TShellNotifyIcon = BOOL(WINAPI*)(DWORD message, TNotifyIconData* data);
+extern TShellNotifyIcon ShellNotifyIconFunction;
+
+// The tooltip the shell gets for a hint: the text before the first "|",
+// at most 63 characters.
+std::string TrayTipText(const std::string& hint);
+
+class TVxTrayIcon : public TComponent {
+    DECLARE_CLASS(TVxTrayIcon, TComponent)
+public:
+    explicit TVxTrayIcon(TComponent* owner);
+    ~TVxTrayIcon() override;
+
+    // Setting true adds the icon, also when it is already there (that is
+    // how it returns after the taskbar is re-created); false removes it.
+    bool Active() const { return FActive; }
+    void SetActive(bool active);
+    // Owned; a new image reaches the tray at once unless animating.
+    TIcon* Icon() const { return FIcon; }
+    bool Animated() const { return FAnimated; }
+    void SetAnimated(bool animated);
+    TImageList* AnimationList() const { return FAnimationList; }
+    void SetAnimationList(TImageList* list);
+    unsigned Delay() const { return FDelay; }
+    void SetDelay(unsigned delay);
+    const std::string& Hint() const { return FHint; }
+    void SetHint(const std::string& hint);
+    TPopupMenu* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(TPopupMenu* menu);
+
+    TMouseEvent OnClick;
+    TNotifyEvent OnDblClick;
+    TMouseMoveEvent OnMouseMove;
+
+    // The hidden window the shell talks to.
+    HWND WindowHandle() const { return FWindow.Handle(); }
+    // The animation timer; null unless animating.
+    TTimer* AnimationTimer() const { return FTimer; }
+    // The message number of "TaskbarCreated", shared by all instances.
+    static UINT TaskbarCreatedMessage();
+
+    void Notification(TComponent* component, TOperation operation) override;
+
+protected:
+    virtual void DoClick(TMouseButton button, TShiftState shift, int x, int y);
+    // Shift, Alt and Ctrl as the keyboard has them now.
+    static TShiftState KeyShiftState();
+
+private:
+    void TrayWndProc(TMessage& message);
+    void HandleTrayMessage(LPARAM mouseMessage);
+    void IconChanged(TObject* sender);
+    void AnimationTick(TObject* sender);
+    void EnsureIcon();
+    void Notify(DWORD message);
+
+    bool FActive = false;
+    TIcon* FIcon = nullptr;
+    bool FAnimated = false;
+    TImageList* FAnimationList = nullptr;
+    unsigned FDelay = 100;
+    std::string FHint;
+    TPopupMenu* FPopupMenu = nullptr;
+    TTimer* FTimer = nullptr;
+    int FFrame = -1;
+    TNotifyIconData FData{};
+    TUtilityWindow FWindow;
+};
