@@ -1,7 +1,7 @@
 // Quorvel's entry: one copy at a time, Windows 95/98/ME only, then the
 // hidden main form and the message loop until the program is terminated.
 
-#include "app/PlaceholderForm.h"
+#include "app/frm_Quorvel.h"
 #include "app/SingleInstance.h"
 #include "app/UtilityUnits.h"
 #include "app/lib_Dialogs.h"
@@ -32,8 +32,8 @@ int RunQuorvel()
         Halt(0);
     }
     Application->SetShowMainForm(false);
-    // The controller window takes this place once it exists.
-    TPlaceholderForm mainForm;
+    // The hidden controller: its creation puts the gauge into the tray.
+    Application->CreateForm(frmQuorvel);
     Application->Run();
     return 0;
 }

@@ -95,6 +95,13 @@ void TPopupMenu::Popup(int x, int y)
     // The system posts the chosen command: run it now, once the menu has
     // gone. The handler may free this menu, so nothing of it is used after.
     MSG message;
-    while (PeekMessageA(&message, window, WM_COMMAND, WM_COMMAND, PM_REMOVE))
+    while (PeekMessageA(&message, window, WM_COMMAND, WM_COMMAND, PM_REMOVE)) {
+        // Filters never hold WM_QUIT back: a handler that ended the program
+        // (Exit) must leave the quit for the message loop.
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
         DispatchMessageA(&message);
+    }
 }

@@ -133,6 +133,9 @@ void PrintWindowInfo(HWND window)
     std::printf("iconic=%d\n", IsIconic(window) ? 1 : 0);
     std::printf("enabled=%d\n", IsWindowEnabled(window) ? 1 : 0);
     std::printf("foreground=%d\n", GetForegroundWindow() == window ? 1 : 0);
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    std::printf("rect=%ld,%ld,%ld,%ld\n", rect.left, rect.top, rect.right, rect.bottom);
 }
 
 void PrintProcessWindows(DWORD pid)

@@ -23,7 +23,7 @@ const char Usage[] =
     "usage: driver COMMAND ARGS...\n"
     "  mapping [TIMEOUT_MS]            wait for the published window, print it\n"
     "  no-mapping [TIMEOUT_MS]         wait until the mapping is gone\n"
-    "  info HWND                       class, title, process, state\n"
+    "  info HWND                       class, title, process, state, rect\n"
     "  windows PID                     the process's top-level windows\n"
     "  find CLASS TITLE [PID [TIMEOUT_MS]]  wait for a top-level window (- = any)\n"
     "  wait HWND CONDITION [TIMEOUT_MS]     iconic, not-iconic, foreground, visible,\n"

@@ -1,0 +1,289 @@
+#include "app/frm_Quorvel.h"
+
+#include "app/lib_Dialogs.h"
+#include "app/lib_Registry.h"
+#include "app/lib_Windows.h"
+#include "framework/Application.h"
+#include "framework/ClassBuilder.h"
+#include "framework/Icon.h"
+#include "framework/ImageList.h"
+#include "framework/MenuItem.h"
+#include "framework/PopupMenu.h"
+#include "framework/Strings.h"
+#include "framework/Timer.h"
+#include "theme/NgEngine.h"
+#include "tray/VxTrayIcon.h"
+
+#include <algorithm>
+
+int32_t FreeSystem = -1;
+int32_t FreeUser = -1;
+int32_t FreeGDI = -1;
+bool WarningShown = false;
+bool WarningBusy = false;
+TfrmQuorvel* frmQuorvel = nullptr;
+
+TBeepFunction WarningBeepFunction = MessageBeep;
+TSleepFunction FillSleepFunction = Sleep;
+std::string ExecutablePathOverride;
+
+namespace {
+
+const char WarnOnLowResources[] = "WarnOnLowResources";
+const char AlwaysOnTop[] = "AlwaysOnTop";
+const char LowResourcesTitle[] = "Low Resources";
+// The warning re-arms once System is back at this level.
+const int32_t RearmLevel = 15;
+const DWORD FillStepMs = 100;
+
+} // namespace
+
+int GaugeIndex(int32_t freeSystem)
+{
+    // Trunc, as the gauge has always done: 8 shows the empty gauge, 9 the
+    // first red row. Figures above 100 don't occur but must not index
+    // past the last image.
+    long double scaled = static_cast<long double>(freeSystem) / IconIndexDivisor;
+    long long index = static_cast<long long>(scaled);
+    return static_cast<int>(std::clamp<long long>(index, 0, GaugeImageCount - 1));
+}
+
+std::string ExecutablePath()
+{
+    if (!ExecutablePathOverride.empty())
+        return ExecutablePathOverride;
+    char path[MAX_PATH] = {};
+    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    return std::string(path, length);
+}
+
+IMPLEMENT_CLASS(TfrmQuorvel)
+{
+    Creatable();
+    Field("VxTrayIcon", &TfrmQuorvel::VxTrayIcon);
+    Field("tmQuorvel", &TfrmQuorvel::tmQuorvel);
+    Field("tmWarning", &TfrmQuorvel::tmWarning);
+    Field("ilIcons", &TfrmQuorvel::ilIcons);
+    Field("NgThemeEngine", &TfrmQuorvel::NgThemeEngine);
+    Field("pmQuorvel", &TfrmQuorvel::pmQuorvel);
+    Field("pmiSystem", &TfrmQuorvel::pmiSystem);
+    Field("pmiUser", &TfrmQuorvel::pmiUser);
+    Field("pmiGDI", &TfrmQuorvel::pmiGDI);
+    Field("N3", &TfrmQuorvel::N3);
+    Field("pmiDetails", &TfrmQuorvel::pmiDetails);
+    Field("pmiWarnOnLowResources", &TfrmQuorvel::pmiWarnOnLowResources);
+    Field("pmiRunOnWindowsStartup", &TfrmQuorvel::pmiRunOnWindowsStartup);
+    Field("MenuItem7", &TfrmQuorvel::MenuItem7);
+    Field("pmiAbout", &TfrmQuorvel::pmiAbout);
+    Field("pmiExit", &TfrmQuorvel::pmiExit);
+}
+
+TfrmQuorvel::TfrmQuorvel(TComponent* owner) : TForm(owner) {}
+
+const TMethodTable* TfrmQuorvel::MethodTable() const
+{
+    static const TMethodTable table = {
+        PUBLISHED_METHOD(TfrmQuorvel, FormCreate),
+        PUBLISHED_METHOD(TfrmQuorvel, FormClose),
+        PUBLISHED_METHOD(TfrmQuorvel, VxTrayIconDblClick),
+        PUBLISHED_METHOD(TfrmQuorvel, tmQuorvelTimer),
+        PUBLISHED_METHOD(TfrmQuorvel, tmWarningTimer),
+        PUBLISHED_METHOD(TfrmQuorvel, pmQuorvelPopup),
+        PUBLISHED_METHOD(TfrmQuorvel, pmiDetailsClick),
+        PUBLISHED_METHOD(TfrmQuorvel, pmiWarnOnLowResourcesClick),
+        PUBLISHED_METHOD(TfrmQuorvel, pmiRunOnWindowsStartupClick),
+        PUBLISHED_METHOD(TfrmQuorvel, pmiAboutClick),
+        PUBLISHED_METHOD(TfrmQuorvel, pmiExitClick),
+    };
+    return &table;
+}
+
+void TfrmQuorvel::FormCreate(TObject*)
+{
+    SetCaption("Quorvel");
+    VxTrayIcon->SetActive(true);
+    // The XP menu painter is switched on here.
+
+    // A registry write that fails is reported, and the meter starts all
+    // the same: without its timers it would sit in the tray, frozen.
+    try {
+        EnsureSettings();
+        ReadSettings();
+    } catch (...) {
+        Application->HandleException(this);
+    }
+
+    CreateDetailsWindow();
+
+    tmQuorvel->SetEnabled(true);
+    tmWarning->SetEnabled(pmiWarnOnLowResources->Checked());
+    StartupFill();
+    tmQuorvelTimer(this);
+}
+
+void TfrmQuorvel::EnsureSettings()
+{
+    if (RegKeyExists(HKEY_CURRENT_USER, SettingsKey)) {
+        if (!RegValueExists(HKEY_CURRENT_USER, SettingsKey, WarnOnLowResources))
+            WriteRegBool(HKEY_CURRENT_USER, SettingsKey, WarnOnLowResources, true, true);
+        if (!RegValueExists(HKEY_CURRENT_USER, SettingsKey, AlwaysOnTop))
+            WriteRegBool(HKEY_CURRENT_USER, SettingsKey, AlwaysOnTop, false, true);
+    } else if (CreateRegKey(HKEY_CURRENT_USER, SettingsKey)) {
+        WriteRegBool(HKEY_CURRENT_USER, SettingsKey, WarnOnLowResources, true, true);
+        WriteRegBool(HKEY_CURRENT_USER, SettingsKey, AlwaysOnTop, false, true);
+    }
+}
+
+void TfrmQuorvel::ReadSettings()
+{
+    pmiWarnOnLowResources->SetChecked(ReadRegBool(HKEY_CURRENT_USER, SettingsKey, WarnOnLowResources));
+    std::string exePath = ExecutablePath();
+    std::string runName = ExtractFileName(exePath);
+    pmiRunOnWindowsStartup->SetChecked(RegValueExists(HKEY_CURRENT_USER, RunKey, runName));
+    // Rewritten at every start, so the entry follows a moved executable.
+    if (pmiRunOnWindowsStartup->Checked())
+        WriteRegString(HKEY_CURRENT_USER, RunKey, runName, RunCommandLine(exePath), true);
+}
+
+void TfrmQuorvel::CreateDetailsWindow()
+{
+    // The details window is created here, hidden, and its "Always on top"
+    // check box gets the stored AlwaysOnTop setting.
+}
+
+void TfrmQuorvel::StartupFill()
+{
+    // The gauge fills up from empty to the current level before the
+    // message loop starts.
+    long double scaled = static_cast<long double>(FreeSystemResources()) / IconIndexDivisor;
+    long long last = static_cast<long long>(scaled);
+    if (last < 0)
+        return;
+    last = std::min<long long>(last, GaugeImageCount - 1);
+    for (int i = 0; i <= last; ++i) {
+        ShowGauge(i);
+        FillSleepFunction(FillStepMs);
+    }
+}
+
+void TfrmQuorvel::ShowGauge(int index)
+{
+    // The icon passes every new image to the tray at once.
+    ilIcons->GetIcon(index, *VxTrayIcon->Icon());
+}
+
+void TfrmQuorvel::tmQuorvelTimer(TObject*)
+{
+    FreeSystem = FreeSystemResources();
+    FreeUser = FreeUserResources();
+    FreeGDI = FreeGDIResources();
+    UpdateTrayIcon();
+    UpdateDetails();
+}
+
+void TfrmQuorvel::UpdateTrayIcon()
+{
+    ShowGauge(GaugeIndex(FreeSystem));
+    VxTrayIcon->SetHint(Format(LoadStr(STrayHint).c_str(), FreeSystem, FreeUser, FreeGDI));
+}
+
+void TfrmQuorvel::UpdateDetails()
+{
+    // Hidden or not, the details window always shows the last sample.
+    ShowDetail(SSystemResourcesFree, FreeSystem);
+    ShowDetail(SUserResourcesFree, FreeUser);
+    ShowDetail(SGDIResourcesFree, FreeGDI);
+}
+
+void TfrmQuorvel::ShowDetail(unsigned captionId, int32_t value)
+{
+    // The details window's label for this pool gets the caption and its
+    // progress bar the value; until that window exists there is nothing
+    // to write to.
+    (void)captionId;
+    (void)value;
+}
+
+void TfrmQuorvel::pmQuorvelPopup(TObject*)
+{
+    // The last sampled values: opening the menu queries nothing.
+    pmiSystem->SetCaption(Format(LoadStr(SSystemResourcesFree).c_str(), FreeSystem));
+    pmiUser->SetCaption(Format(LoadStr(SUserResourcesFree).c_str(), FreeUser));
+    pmiGDI->SetCaption(Format(LoadStr(SGDIResourcesFree).c_str(), FreeGDI));
+}
+
+void TfrmQuorvel::pmiDetailsClick(TObject*)
+{
+    // Disables pmiDetails and shows the details window, which enables the
+    // item again when it closes. Nothing to show yet.
+}
+
+void TfrmQuorvel::VxTrayIconDblClick(TObject*)
+{
+    // A disabled item ignores the click, so an open details window is only
+    // brought forward; bringing it forward follows once it exists.
+    pmiDetails->Click();
+}
+
+void TfrmQuorvel::pmiAboutClick(TObject*)
+{
+    // Runs the About window modally with pmiAbout disabled meanwhile, then
+    // restores the details window's topmost state. Nothing to show yet.
+}
+
+void TfrmQuorvel::pmiWarnOnLowResourcesClick(TObject*)
+{
+    bool warn = pmiWarnOnLowResources->Checked();
+    tmWarning->SetEnabled(warn);
+    // Turning warnings off and on again warns again about a shortage.
+    WarningShown = false;
+    if (!RegKeyExists(HKEY_CURRENT_USER, SettingsKey))
+        CreateRegKey(HKEY_CURRENT_USER, SettingsKey);
+    WriteRegBool(HKEY_CURRENT_USER, SettingsKey, WarnOnLowResources, warn, true);
+}
+
+void TfrmQuorvel::pmiRunOnWindowsStartupClick(TObject*)
+{
+    SetRunOnStartup(ExecutablePath(), pmiRunOnWindowsStartup->Checked());
+}
+
+void TfrmQuorvel::pmiExitClick(TObject*)
+{
+    Application->Terminate();
+}
+
+void TfrmQuorvel::FormClose(TObject*, TCloseAction& action)
+{
+    action = caFree;
+    frmQuorvel = nullptr;
+}
+
+void TfrmQuorvel::tmWarningTimer(TObject*)
+{
+    if (IsLowOnResources()) {
+        if (WarningShown)
+            return;
+        WarningShown = true;
+        if (!WarningBusy)
+            RaiseWarning();
+    } else if (FreeSystem >= RearmLevel) {
+        WarningShown = false;
+    }
+}
+
+void TfrmQuorvel::RaiseWarning()
+{
+    WarningBusy = true;
+    // Topmost windows of the program would hide the box.
+    Application->NormalizeTopMosts();
+    try {
+        WarningBeepFunction(0);
+        ShowWarning(LoadStr(SLowResourcesWarning), LowResourcesTitle, mbOK, true);
+    } catch (...) {
+        Application->RestoreTopMosts();
+        WarningBusy = false;
+        throw;
+    }
+    Application->RestoreTopMosts();
+    WarningBusy = false;
+}

@@ -1,0 +1,110 @@
+#pragma once
+// The controller: the hidden main form that owns the tray icon, the two
+// timers, the gauge images, the theme engine and the popup menu. Once a
+// second it samples the three free-resource figures, shows System as one
+// of thirteen gauges in the tray with all three in the tooltip, and warns
+// once per shortage when the user wants that.
+
+#include "framework/Form.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+class TImageList;
+class TMenuItem;
+class TNgThemeEngine;
+class TPopupMenu;
+class TTimer;
+class TVxTrayIcon;
+
+// The last sampled percentages; -1 until the first sample and whenever the
+// probe has no figure.
+extern int32_t FreeSystem;
+extern int32_t FreeUser;
+extern int32_t FreeGDI;
+
+// The low-resource warning's latch (set from the moment a warning is raised
+// until System recovers to 15 % or the item is toggled) and its guard
+// against a second box from a nested timer tick while one is open.
+extern bool WarningShown;
+extern bool WarningBusy;
+
+// System percentage to gauge image: truncated, never rounded, in extended
+// precision.
+const long double IconIndexDivisor = 8.33L;
+const int GaugeImageCount = 13;
+// The gauge image for a System percentage, 0..12.
+int GaugeIndex(int32_t freeSystem);
+
+// String-table entries of the controller and the warning.
+enum : unsigned {
+    SSystemResourcesFree = 65315,
+    SUserResourcesFree = 65316,
+    SGDIResourcesFree = 65317,
+    STrayHint = 65318,
+    SLowResourcesWarning = 65319,
+};
+
+// Test seams. The warning's beep: MessageBeep in the program. The pause
+// between the steps of the start-up fill: Sleep. The executable's path:
+// empty means the module's own file name.
+using TBeepFunction = BOOL(WINAPI*)(UINT type);
+extern TBeepFunction WarningBeepFunction;
+using TSleepFunction = void(WINAPI*)(DWORD ms);
+extern TSleepFunction FillSleepFunction;
+extern std::string ExecutablePathOverride;
+// The executable's full path (the override when set).
+std::string ExecutablePath();
+
+class TfrmQuorvel : public TForm {
+    DECLARE_CLASS(TfrmQuorvel, TForm)
+public:
+    explicit TfrmQuorvel(TComponent* owner);
+
+    const TMethodTable* MethodTable() const override;
+
+    TVxTrayIcon* VxTrayIcon = nullptr;
+    TTimer* tmQuorvel = nullptr;
+    TTimer* tmWarning = nullptr;
+    TImageList* ilIcons = nullptr;
+    TNgThemeEngine* NgThemeEngine = nullptr;
+    TPopupMenu* pmQuorvel = nullptr;
+    TMenuItem* pmiSystem = nullptr;
+    TMenuItem* pmiUser = nullptr;
+    TMenuItem* pmiGDI = nullptr;
+    TMenuItem* N3 = nullptr;
+    TMenuItem* pmiDetails = nullptr;
+    TMenuItem* pmiWarnOnLowResources = nullptr;
+    TMenuItem* pmiRunOnWindowsStartup = nullptr;
+    TMenuItem* MenuItem7 = nullptr;
+    TMenuItem* pmiAbout = nullptr;
+    TMenuItem* pmiExit = nullptr;
+
+    // Published handlers, bound by the stored layout.
+    void FormCreate(TObject* sender);
+    void FormClose(TObject* sender, TCloseAction& action);
+    void VxTrayIconDblClick(TObject* sender);
+    void tmQuorvelTimer(TObject* sender);
+    void tmWarningTimer(TObject* sender);
+    void pmQuorvelPopup(TObject* sender);
+    void pmiDetailsClick(TObject* sender);
+    void pmiWarnOnLowResourcesClick(TObject* sender);
+    void pmiRunOnWindowsStartupClick(TObject* sender);
+    void pmiAboutClick(TObject* sender);
+    void pmiExitClick(TObject* sender);
+
+private:
+    void EnsureSettings();
+    void ReadSettings();
+    void CreateDetailsWindow();
+    void StartupFill();
+    void ShowGauge(int index);
+    void UpdateTrayIcon();
+    void UpdateDetails();
+    void ShowDetail(unsigned captionId, int32_t value);
+    void RaiseWarning();
+};
+
+extern TfrmQuorvel* frmQuorvel;
