@@ -2,8 +2,10 @@
 
 #include "framework/Application.h"
 #include "framework/ClassBuilder.h"
+#include "framework/Icon.h"
 #include "framework/LayoutParser.h"
 #include "framework/LayoutReader.h"
+#include "framework/MainMenu.h"
 #include "framework/Screen.h"
 #include "framework/Stream.h"
 #include "framework/Strings.h"
@@ -28,7 +30,9 @@ IMPLEMENT_CLASS(TCustomForm)
     Property("ClientWidth", &TControl::ClientWidth, &TCustomForm::SetClientWidth);
     Property("ClientHeight", &TControl::ClientHeight, &TCustomForm::SetClientHeight);
     Property("FormStyle", &TCustomForm::FormStyle, &TCustomForm::SetFormStyle, fsNormal);
+    Object("Icon", &TCustomForm::Icon);
     Property("KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview, false);
+    Property("Menu", &TCustomForm::Menu, &TCustomForm::SetMenu);
     Property("Position", &TCustomForm::Position, &TCustomForm::SetPosition, poDesigned);
     Property("Visible", &TControl::Visible, &TCustomForm::SetVisible, false);
     Event("OnCreate", &TCustomForm::OnCreate);
@@ -43,6 +47,10 @@ IMPLEMENT_CLASS(TCustomForm)
     Message(CM_VISIBLECHANGED, &TCustomForm::CMVisibleChanged);
     Message(CM_DIALOGKEY, &TCustomForm::CMDialogKey);
     Message(CM_RELEASE, &TCustomForm::CMRelease);
+    Message(WM_COMMAND, &TCustomForm::WMMenuMessage);
+    Message(WM_MEASUREITEM, &TCustomForm::WMMenuMessage);
+    Message(WM_DRAWITEM, &TCustomForm::WMMenuMessage);
+    Message(WM_MENUCHAR, &TCustomForm::WMMenuMessage);
 }
 
 IMPLEMENT_CLASS(TForm)
@@ -59,8 +67,9 @@ TCustomForm* GetParentForm(const TControl* control)
     return dynamic_cast<TCustomForm*>(const_cast<TControl*>(control));
 }
 
-TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner)
+TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner), FIcon(MakeOwned<TIcon>())
 {
+    FIcon->OnChange = TNotifyEvent::Bind<&TCustomForm::IconChanged>(this);
     InitVisible(false);
     SetControlStyle(ControlStyle() + csAcceptsControls);
     SetBounds(0, 0, 320, 240);
@@ -513,6 +522,63 @@ void TCustomForm::Notification(TComponent* component, TOperation operation)
     inherited::Notification(component, operation);
     if (operation == opRemove && FActiveControl && component == FActiveControl)
         FActiveControl = nullptr;
+    if (operation == opRemove && FMenu && component == FMenu)
+        FMenu = nullptr;
+}
+
+void TCustomForm::SetMenu(TMainMenu* menu)
+{
+    if (menu == FMenu)
+        return;
+    if (FMenu) {
+        FMenu->SetWindowHandle(nullptr);
+        FMenu->RemoveFreeNotification(this);
+    }
+    FMenu = menu;
+    if (FMenu) {
+        FMenu->FreeNotification(this);
+        if (HandleAllocated())
+            FMenu->SetWindowHandle(Handle());
+    }
+}
+
+void TCustomForm::SetIcon(const TIcon* icon)
+{
+    FIcon->Assign(icon);
+}
+
+void TCustomForm::IconChanged(TObject*)
+{
+    if (!HandleAllocated())
+        return;
+    // The window only refers to the icon: the form keeps owning it. Empty
+    // gives the window class's icon back.
+    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(FIcon->Handle()));
+    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(FIcon->Handle()));
+}
+
+void TCustomForm::CreateWnd()
+{
+    inherited::CreateWnd();
+    if (!FIcon->Empty())
+        IconChanged(this);
+    if (FMenu)
+        FMenu->SetWindowHandle(Handle());
+}
+
+void TCustomForm::DestroyWnd()
+{
+    // A window destroys the menu it carries: the menu bar leaves first.
+    if (FMenu)
+        FMenu->SetWindowHandle(nullptr);
+    inherited::DestroyWnd();
+}
+
+void TCustomForm::WMMenuMessage(TMessage& message)
+{
+    if (FMenu && FMenu->DispatchMenuMessage(message))
+        return;
+    InheritedMessage<TCustomForm>(message);
 }
 
 void TCustomForm::CMDialogKey(TMessage& message)

@@ -8,6 +8,9 @@
 
 #include "framework/WinControl.h"
 
+class TIcon;
+class TMainMenu;
+
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 DECLARE_ENUM_INFO(TFormBorderStyle)
 
@@ -109,6 +112,14 @@ public:
     void Notification(TComponent* component, TOperation operation) override;
     void Loaded() override;
 
+    // The menu bar in the form's window (not owned); the form passes its
+    // menu messages to it.
+    TMainMenu* Menu() const { return FMenu; }
+    void SetMenu(TMainMenu* menu);
+    // The window's icon (owned); while empty, the window class's.
+    TIcon* Icon() const { return FIcon.get(); }
+    void SetIcon(const TIcon* icon);
+
     TNotifyEvent OnCreate;
     TNotifyEvent OnShow;
     TNotifyEvent OnHide;
@@ -119,6 +130,8 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     virtual void DoCreate();
+    void CreateWnd() override;
+    void DestroyWnd() override;
     virtual void DoShow();
     virtual void DoHide();
     virtual void DoClose(TCloseAction& action);
@@ -135,8 +148,12 @@ private:
     void CMVisibleChanged(TMessage& message);
     void CMDialogKey(TMessage& message);
     void CMRelease(TMessage& message);
+    void WMMenuMessage(TMessage& message);
+    void IconChanged(TObject* sender);
 
     TWinControl* FActiveControl = nullptr;
+    TMainMenu* FMenu = nullptr;
+    TOwned<TIcon> FIcon;
     TPosition FPosition = poDesigned;
     bool FKeyPreview = false;
     TFormBorderStyle FBorderStyle = bsSizeable;
