@@ -121,9 +121,11 @@ void TTimer::StopTimer()
 {
     if (!FId)
         return;
-    TTimerWindow& window = TimerWindow();
-    KillTimer(window.Handle(), FId);
-    window.Unregister(FId);
+    // After the shared window's clean-up its timers are gone with it.
+    if (auto& window = TimerWindowSlot()) {
+        KillTimer(window->Handle(), FId);
+        window->Unregister(FId);
+    }
     FId = 0;
 }
 
