@@ -52,7 +52,8 @@ trap 'exit 1' INT TERM
 
 # start_copy [TRACE_FILE]: starts Quorvel.exe; COPY names it for
 # copy_running, wait_exit and copy_pid. With a trace file, Wine's relay
-# trace of the calls named in RelayInclude goes there.
+# trace of the calls named in RelayInclude goes there (TRACE_CHANNELS may
+# name more of Wine's debug channels: "+relay,+menu").
 COPIES=0
 start_copy() {
     COPIES=$((COPIES + 1))
@@ -61,7 +62,7 @@ start_copy() {
     # ended must not linger as a zombie that still looks alive.
     (
         if [ -n "${1:-}" ]; then
-            WINEDEBUG=+relay wine "$EXE" 2>"$1" &
+            WINEDEBUG="${TRACE_CHANNELS:-+relay}" wine "$EXE" 2>"$1" &
         else
             wine "$EXE" &
         fi

@@ -1,0 +1,151 @@
+#!/bin/sh
+# The meter in the tray of a Wine desktop with a taskbar: the gauge for
+# Wine's 99 % (image 11) shows in the notification area, the first run
+# writes the settings, a right-click opens the menu with the three values,
+# "Run on windows startup" adds and removes the Run entry, the icon comes
+# back after a "TaskbarCreated" broadcast, and Exit removes the icon and
+# ends the program with exit code 0.
+
+# The desktop reads whether it has a taskbar when it starts: switch that on
+# before lib.sh's first Wine process starts it.
+. "$(dirname "$0")/../../scripts/env"
+if [ -z "${DISPLAY:-}" ] && [ -f "$BUILD/.display" ]; then
+    DISPLAY=$(cat "$BUILD/.display")
+    export DISPLAY
+fi
+SHELL_KEY='HKCU\Software\Wine\Explorer\Desktops\Quorvel'
+wine reg add "$SHELL_KEY" /v EnableShell /t REG_DWORD /d 1 /f >/dev/null 2>&1
+timeout 120 wineserver -w
+
+. "$(dirname "$0")/lib.sh"
+on_exit "wine reg delete '$SHELL_KEY' /v EnableShell /f"
+
+SETTINGS='Software\Tessaly\QuorvelXP'
+RUN='Software\Microsoft\Windows\CurrentVersion\Run'
+driver reg-delete "$SETTINGS"
+driver reg-delete-value "$RUN" Quorvel.exe
+on_exit "driver reg-delete '$SETTINGS'"
+on_exit "driver reg-delete-value '$RUN' Quorvel.exe"
+
+SHOT="$TMP_DIR/shot.ppm"
+screenshot() {
+    xwd -root -silent -display "$DISPLAY" | convert xwd:- "ppm:$SHOT"
+}
+# gauge: "LEVEL X Y" of the gauge in the tray, or nothing.
+gauge() {
+    screenshot && python3 "$E2E_ROOT/tests/e2e/find_gauge.py" "$SHOT"
+}
+# wait_gauge LEVEL SECONDS: until the tray shows that gauge; prints it.
+wait_gauge() {
+    deadline=$(( $(date +%s) + $2 ))
+    while :; do
+        found=$(gauge)
+        case "$found" in "$1 "*) echo "$found"; return 0 ;; esac
+        [ "$(date +%s)" -ge "$deadline" ] && { echo "last seen: '$found'" >&2; return 1; }
+        sleep 0.5
+    done
+}
+# reg_value KEY NAME: "TYPE DATA" of a value of HKEY_CURRENT_USER.
+reg_value() {
+    wine reg query "HKCU\\$1" /v "$2" 2>/dev/null | tr -d '\r' |
+        sed -n "s/^ *$2 *\(REG_[A-Z_]*\) *\(.*\)$/\1 \2/p"
+}
+# wait_for SECONDS COMMAND...: until the command succeeds.
+wait_for() {
+    deadline=$(( $(date +%s) + $1 ))
+    shift
+    until "$@"; do
+        [ "$(date +%s)" -ge "$deadline" ] && return 1
+        sleep 0.3
+    done
+}
+trace_has() {
+    grep -aq "$1" "$TRACE"
+}
+trace_count() {
+    grep -ac "$1" "$TRACE"
+}
+
+# open_menu: right-click on the icon; sets MENU and MENU_TOP.
+open_menu() {
+    xdotool mousemove "$ICON_X" "$ICON_Y" click 3
+    MENU=$(driver find '#32768' - "$PID" 20000) || fail "no popup menu after a right-click"
+    rect=$(value_of rect "$(driver info "$MENU")")
+    MENU_LEFT=${rect%%,*}
+    MENU_TOP=$(echo "$rect" | cut -d, -f2)
+    MENU_HEIGHT=$(( $(echo "$rect" | cut -d, -f4) - MENU_TOP ))
+}
+# choose INDEX: clicks the INDEX-th entry (from 0) of the ten; the menu
+# has a 3-pixel border, eight items of equal height and two separators of
+# 9 pixels, after entries 2 and 6.
+choose() {
+    item=$(( (MENU_HEIGHT - 6 - 18) / 8 ))
+    separators=0
+    [ "$1" -gt 3 ] && separators=1
+    [ "$1" -gt 7 ] && separators=2
+    items=$(( $1 - separators ))
+    y=$(( MENU_TOP + 3 + items * item + separators * 9 + item / 2 ))
+    xdotool mousemove $(( MENU_LEFT + 40 )) "$y"
+    sleep 0.3
+    xdotool click 1
+    driver wait "$MENU" gone 10000 >/dev/null || fail "the menu stayed open after choosing entry $1"
+}
+
+TRACE="$TMP_DIR/trace.txt"
+trace_calls "shell32.Shell_NotifyIconA;user32.RegisterWindowMessageA"
+TRACE_CHANNELS=+relay,+menu start_copy "$TRACE"
+window=$(driver mapping 60000) || fail "no window published within 60 s"
+PID=$(value_of pid "$(driver info "$window")")
+
+# The gauge for 99 %: image 11, eleven green rows of twelve.
+found=$(wait_gauge 11 60) || fail "the tray does not show gauge image 11"
+echo "gauge: $found"
+set -- $found
+ICON_X=$(( $2 + 8 ))
+ICON_Y=$(( $3 + 8 ))
+
+# The first run wrote the defaults.
+expect "WarnOnLowResources" "$(reg_value "$SETTINGS" WarnOnLowResources)" "REG_DWORD 0x1"
+expect "AlwaysOnTop" "$(reg_value "$SETTINGS" AlwaysOnTop)" "REG_DWORD 0x0"
+
+# The menu shows the three values of the last sample. Wine's menu trace
+# tells the captions as the program sets them before the menu opens.
+open_menu
+for pool in System User GDI; do
+    trace_has "Text=L\"99% $pool resources free\"" || fail "the menu does not show '99% $pool resources free'"
+done
+echo "menu at $rect"
+choose 6
+wait_for 10 sh -c "wine reg query 'HKCU\\$RUN' /v Quorvel.exe >/dev/null 2>&1" ||
+    fail "Run on windows startup did not add the Run entry"
+entry=$(reg_value "$RUN" Quorvel.exe)
+case "$entry" in
+    "REG_SZ "*'\Quorvel.exe'*) ;;
+    *) fail "Run entry: '$entry'" ;;
+esac
+open_menu
+choose 6
+wait_for 10 sh -c "! wine reg query 'HKCU\\$RUN' /v Quorvel.exe >/dev/null 2>&1" ||
+    fail "Run on windows startup did not remove the Run entry"
+
+# A taskbar that starts again announces itself; the icon is added again.
+message=$(grep -a 'RegisterWindowMessageA(.*"TaskbarCreated")' -A1 "$TRACE" |
+          sed -n 's/.*RegisterWindowMessageA() retval=\([0-9a-f]*\).*/\1/p' | head -1)
+[ -n "$message" ] || fail "TaskbarCreated was never registered"
+adds=$(trace_count 'Call shell32.Shell_NotifyIconA(00000000')
+driver post 0xffff "0x$message" 0 0 || fail "cannot broadcast TaskbarCreated"
+wait_for 30 sh -c "[ \$(grep -ac 'Call shell32.Shell_NotifyIconA(00000000' '$TRACE') -gt $adds ]" ||
+    fail "no new NIM_ADD after TaskbarCreated"
+wait_gauge 11 30 >/dev/null || fail "the icon is not in the tray after TaskbarCreated"
+
+# Exit: the icon goes and the program ends with 0.
+open_menu
+choose 9
+code=$(wait_exit "$COPY" 30)
+expect "exit code after Exit" "$code" 0
+trace_has 'Call shell32.Shell_NotifyIconA(00000002' || fail "Exit did not delete the icon"
+deadline=$(( $(date +%s) + 20 ))
+while [ -n "$(gauge)" ]; do
+    [ "$(date +%s)" -ge "$deadline" ] && fail "the gauge is still in the tray after Exit"
+    sleep 0.5
+done
