@@ -1,8 +1,10 @@
 #include "theme/KsBitmap.h"
 
+#include "framework/Bitmap.h"
 #include "framework/Canvas.h"
 #include "framework/ClassBuilder.h"
 #include "framework/Graphic.h"
+#include "framework/Picture.h"
 #include "framework/Stream.h"
 #include "theme/KsBlend.h"
 #include "theme/KsHue.h"
@@ -170,57 +172,33 @@ void TKsBitmap::Changed()
 
 void TKsBitmap::LoadFromStream(TStream& stream)
 {
-    const size_t size = stream.Size() > stream.Position() ? stream.Size() - stream.Position() : 0;
-    std::vector<uint8_t> data(size);
-    stream.ReadBuffer(data.data(), size);
+    // The framework's loader checks the file; its image is then assigned.
+    TOwned<TBitmap> bitmap = MakeOwned<TBitmap>();
+    bitmap->LoadFromStream(stream);
+    Assign(bitmap.get());
+}
 
-    auto invalid = [] { return EStreamError("Bitmap image is not valid"); };
-    if (size < sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER))
-        throw invalid();
-    BITMAPFILEHEADER file;
-    std::memcpy(&file, data.data(), sizeof file);
-    BITMAPINFOHEADER header;
-    std::memcpy(&header, data.data() + sizeof file, sizeof header);
-    if (file.bfType != 0x4D42 || header.biSize < sizeof(BITMAPINFOHEADER) || header.biPlanes != 1)
-        throw invalid();
-    const int bitCount = header.biBitCount;
-    if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 16 && bitCount != 24 && bitCount != 32)
-        throw invalid();
-    const bool masks = header.biCompression == BI_BITFIELDS && (bitCount == 16 || bitCount == 32);
-    if (header.biCompression != BI_RGB && !masks)
-        throw invalid();
-    const long long width = header.biWidth;
-    const long long height = std::llabs(static_cast<long long>(header.biHeight));
-    if (width <= 0 || height == 0 || width > MaxPixels || height > MaxPixels || width * height > MaxPixels)
-        throw invalid();
-
-    // Header, masks and colour table must lie in the file, the rows too.
-    long long colours = 0;
-    if (bitCount <= 8)
-        colours = header.biClrUsed ? header.biClrUsed : (1LL << bitCount);
-    if (colours > 256)
-        throw invalid();
-    const long long tableEnd = sizeof file + static_cast<long long>(header.biSize) + (masks ? 12 : 0) + colours * 4;
-    const long long stride = (width * bitCount + 31) / 32 * 4;
-    if (tableEnd > static_cast<long long>(size) || file.bfOffBits < tableEnd ||
-        file.bfOffBits + stride * height > static_cast<long long>(size))
-        throw invalid();
-
-    SetSize(static_cast<int>(width), static_cast<int>(height));
+void TKsBitmap::CopyFromBitmap(const TBitmap& bitmap)
+{
+    SetSize(bitmap.Width(), bitmap.Height());
     if (Empty())
         return;
-    const auto* info = reinterpret_cast<const BITMAPINFO*>(data.data() + sizeof file);
-    SetDIBitsToDevice(FDC, 0, 0, FWidth, FHeight, 0, 0, 0, FHeight, data.data() + file.bfOffBits, info,
-                      DIB_RGB_COLORS);
+    // Drawing on a bitmap's canvas does not change the image: reading
+    // through it is safe on a const source.
+    TBitmap& source = const_cast<TBitmap&>(bitmap);
+    BitBlt(FDC, 0, 0, FWidth, FHeight, source.Canvas().Handle(), 0, 0, SRCCOPY);
     SetAlpha(255);
 }
 
-void TKsBitmap::CopyFromDC(HDC source, int width, int height)
+void TKsBitmap::DrawGraphic(const TGraphic& graphic, int width, int height)
 {
     SetSize(width, height);
     if (Empty())
         return;
-    BitBlt(FDC, 0, 0, FWidth, FHeight, source, 0, 0, SRCCOPY);
+    {
+        TCanvas canvas(FDC);
+        const_cast<TGraphic&>(graphic).Draw(canvas, RECT{0, 0, FWidth, FHeight});
+    }
     SetAlpha(255);
 }
 
@@ -228,15 +206,19 @@ void TKsBitmap::Assign(const TPersistent* source)
 {
     if (dynamic_cast<const TKsBitmap*>(source))
         return;
+    if (auto* bitmap = dynamic_cast<const TBitmap*>(source)) {
+        CopyFromBitmap(*bitmap);
+        return;
+    }
     if (auto* graphic = dynamic_cast<const TGraphic*>(source)) {
-        SetSize(graphic->Width(), graphic->Height());
-        if (Empty())
-            return;
-        {
-            TCanvas canvas(FDC);
-            const_cast<TGraphic*>(graphic)->Draw(canvas, RECT{0, 0, FWidth, FHeight});
-        }
-        SetAlpha(255);
+        DrawGraphic(*graphic, graphic->Width(), graphic->Height());
+        return;
+    }
+    if (auto* picture = dynamic_cast<const TPicture*>(source)) {
+        if (auto* bitmap = dynamic_cast<const TBitmap*>(picture->Graphic()))
+            CopyFromBitmap(*bitmap);
+        else if (picture->Graphic())
+            DrawGraphic(*picture->Graphic(), picture->Width(), picture->Height());
         return;
     }
     inherited::Assign(source);
@@ -244,7 +226,18 @@ void TKsBitmap::Assign(const TPersistent* source)
 
 void TKsBitmap::AssignTo(TPersistent* destination) const
 {
-    inherited::AssignTo(destination);
+    TBitmap* bitmap = dynamic_cast<TBitmap*>(destination);
+    if (auto* picture = dynamic_cast<TPicture*>(destination))
+        bitmap = &picture->Bitmap();
+    if (!bitmap) {
+        inherited::AssignTo(destination);
+        return;
+    }
+    // Alpha has no place in a 24-bit image: only the colours go over.
+    bitmap->SetPixelFormat(pf24bit);
+    bitmap->SetSize(FWidth, FHeight);
+    if (!Empty())
+        Draw(bitmap->Canvas(), 0, 0);
 }
 
 // ---------------------------------------------------------- pixel access

@@ -17,7 +17,9 @@
 // Our members, not the Win32 A/W macro (see Canvas.h).
 #undef DrawText
 
+class TBitmap;
 class TCanvas;
+class TGraphic;
 class TStream;
 
 // The three GDI calls SetSize depends on. Tests replace them to make each
@@ -43,8 +45,12 @@ public:
     bool Empty() const { return FDib == nullptr; }
     void Changed();
 
-    // A complete BMP file (file header included); every pixel gets alpha 255.
+    // A complete BMP file (file header included), read by the framework's
+    // bitmap loader; every pixel gets alpha 255.
     void LoadFromStream(TStream& stream);
+    // From a framework bitmap, any other graphic (drawn in) or a picture
+    // holding either: the image at its size, every pixel opaque. From
+    // another TKsBitmap nothing happens.
     void Assign(const TPersistent* source) override;
 
     int Width() const { return FWidth; }
@@ -117,12 +123,15 @@ public:
     void DrawRotatedText(const std::string& text, const RECT& rect, UINT format, bool clockwise);
 
 protected:
+    // Into a framework bitmap or a picture's bitmap: a 24-bit copy of the
+    // colours (alpha is lost).
     void AssignTo(TPersistent* destination) const override;
 
 private:
     void FreeBitmap();
-    // A width x height image of a device context copied in, made opaque.
-    void CopyFromDC(HDC source, int width, int height);
+    // The image copied in (or drawn in at width x height), made opaque.
+    void CopyFromBitmap(const TBitmap& bitmap);
+    void DrawGraphic(const TGraphic& graphic, int width, int height);
     RECT TextRect(const std::string& text);
     RECT ClipToBounds(const RECT& rect) const;
 
