@@ -1,0 +1,51 @@
+#pragma once
+// A form with a popup menu and a menu bar, an XP painter on it, and an
+// off-screen 32-bit canvas that items are measured and drawn into through
+// the handlers the painter installs, as the menus do when they are open.
+
+#include "framework/Bitmap.h"
+#include "framework/Form.h"
+#include "framework/MenuItem.h"
+#include "menus/XPMenu.h"
+
+#include <string>
+
+// Colours as the tests expect them: the formulas of the XP look applied
+// to RGB values.
+COLORREF Rgb(TColor color);
+COLORREF Lightened(COLORREF color, int percent);
+COLORREF Darkened(COLORREF color, int amount);
+std::string Hex(COLORREF color);
+
+// What fills the canvas before an item is drawn: never a colour of the look.
+const COLORREF Untouched = RGB(255, 0, 255);
+
+struct TXPMenuFixture {
+    TXPMenuFixture();
+    ~TXPMenuFixture();
+
+    TMenuItem* Item(const std::string& name) const;
+
+    // Measures the item starting from the given size.
+    SIZE Measure(TMenuItem* item, int width = 0, int height = 0);
+    // Measures the item, then draws it at (0, 0) with its measured size
+    // (at least width wide) on a canvas filled with Untouched.
+    RECT Render(TMenuItem* item, bool selected, int width = 200);
+    COLORREF Pixel(int x, int y);
+    // Whether any pixel of the rectangle has the colour.
+    bool Contains(const RECT& area, COLORREF color);
+
+    TForm* Form = nullptr;
+    TXPMenu* Painter = nullptr;
+    TBitmap Canvas;
+};
+
+// Sets the bits per pixel the painter sees for a scope.
+class TForcedColorDepth {
+public:
+    explicit TForcedColorDepth(int bits);
+    ~TForcedColorDepth();
+
+private:
+    int Saved;
+};
