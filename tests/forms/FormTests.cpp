@@ -7,6 +7,8 @@
 
 #include <doctest/doctest.h>
 
+#include <utility>
+
 namespace {
 
 bool IsOnScreen(TCustomForm* form)
@@ -315,9 +317,14 @@ TEST_CASE("Close on a modal form gives the cancel result; a form that frees itse
     modal->OnClose = TCloseEvent::Bind<&TCloser::FormClose>(&closer);
     modal->OnDestroy = TNotifyEvent::Bind<&TFreeWatch::FormDestroy>(&watch);
 
+    // Each timer acts once: the form may be gone when it ticks again.
+    bool acted = false;
     SUBCASE("closed with the frame's close message")
     {
-        TTestTimer timer(20, [&] { PostMessageA(modal->Handle(), WM_CLOSE, 0, 0); });
+        TTestTimer timer(20, [&] {
+            if (!std::exchange(acted, true))
+                PostMessageA(modal->Handle(), WM_CLOSE, 0, 0);
+        });
         CHECK(modal->ShowModal() == mrCancel);
         CHECK_FALSE(watch.Freed);
         modal->Free();
@@ -326,8 +333,12 @@ TEST_CASE("Close on a modal form gives the cancel result; a form that frees itse
     {
         int attempts = 0;
         TTestTimer timer(20, [&] {
-            if (++attempts == 3)
+            if (acted)
+                return;
+            if (++attempts == 3) {
                 closer.Action = caHide;
+                acted = true;
+            }
             modal->Close();
         });
         closer.Action = caNone;
@@ -338,7 +349,10 @@ TEST_CASE("Close on a modal form gives the cancel result; a form that frees itse
     SUBCASE("caFree frees the form once its loop has ended")
     {
         closer.Action = caFree;
-        TTestTimer timer(20, [&] { modal->Close(); });
+        TTestTimer timer(20, [&] {
+            if (!std::exchange(acted, true))
+                modal->Close();
+        });
         CHECK(modal->ShowModal() == mrCancel);
         CHECK_FALSE(watch.Freed);
         CHECK(WaitFor([&] { return watch.Freed; }));
