@@ -206,8 +206,11 @@ private:
 template <class C>
 class TObjectProp final : public TPropInfo {
 public:
-    TObjectProp(const char* name, std::function<TPersistent*(const C&)> getter)
-        : TPropInfo(name, TPropKind::Object), Getter(std::move(getter))
+    // stored: whether the nested values are written (null: always), e.g. a
+    // control's font only while it does not follow its parent's.
+    TObjectProp(const char* name, std::function<TPersistent*(const C&)> getter,
+                std::function<bool(const C&)> stored = nullptr)
+        : TPropInfo(name, TPropKind::Object), Getter(std::move(getter)), Stored(std::move(stored))
     {
         ReadOnly = true;
     }
@@ -216,8 +219,13 @@ public:
         return Getter(static_cast<const C&>(object));
     }
 
+protected:
+    bool HasDefault() const override { return static_cast<bool>(Stored); }
+    bool IsDefault(const TObject& object) const override { return !Stored(static_cast<const C&>(object)); }
+
 private:
     std::function<TPersistent*(const C&)> Getter;
+    std::function<bool(const C&)> Stored;
 };
 
 // An event member, stored by the name of the handler it is bound to.
@@ -295,6 +303,18 @@ public:
         auto get = MakeGetter(getter);
         auto property = std::make_unique<TObjectProp<C>>(
             name, [get](const C& object) -> TPersistent* { return get(object); });
+        return AddProperty(std::move(property));
+    }
+
+    // A nested object whose values are written only while stored() says so.
+    template <class G, class S>
+    TPropInfo& Object(const char* name, G getter, S stored)
+    {
+        auto get = MakeGetter(getter);
+        auto isStored = MakeGetter(stored);
+        auto property = std::make_unique<TObjectProp<C>>(
+            name, [get](const C& object) -> TPersistent* { return get(object); },
+            [isStored](const C& object) -> bool { return isStored(object); });
         return AddProperty(std::move(property));
     }
 

@@ -22,7 +22,7 @@ IMPLEMENT_CLASS(TControl)
     Property("Color", &TControl::Color, &TControl::SetColor, clBtnFace);
     Property("Cursor", &TControl::Cursor, &TControl::SetCursor, crDefault);
     Property("Enabled", &TControl::Enabled, &TControl::SetEnabled, true);
-    Object("Font", &TControl::Font);
+    Object("Font", &TControl::Font, &TControl::IsFontStored);
     Property("ParentFont", &TControl::ParentFont, &TControl::SetParentFont, true);
     Property("Hint", &TControl::Hint, &TControl::SetHint);
     Property("ShowHint", &TControl::ShowHint, &TControl::SetShowHint, false);

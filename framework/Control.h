@@ -122,6 +122,8 @@ public:
     // The font follows the parent's until it is changed on its own.
     bool ParentFont() const { return FParentFont; }
     void SetParentFont(bool parentFont);
+    // A layout keeps the font only when it is the control's own.
+    bool IsFontStored() const { return !FParentFont; }
 
     const std::string& Caption() const { return FCaption; }
     void SetCaption(const std::string& caption);

@@ -103,6 +103,8 @@ private:
     {
         for (const TPropInfo* property : object->ClassType().AllProperties()) {
             if (property->Kind() == TPropKind::Object) {
+                if (!property->IsStored(*object))
+                    continue;
                 if (TPersistent* nested = property->GetNestedObject(*object))
                     WriteProperties(nested, prefix + property->Name() + ".", indent);
                 continue;

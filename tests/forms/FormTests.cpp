@@ -120,6 +120,54 @@ TEST_CASE("a form reads its layout: controls on their parents, fields and events
     form->Free();
 }
 
+TEST_CASE("a form with controls written as a layout reads back to the same layout")
+{
+    TForm* form = Create<TForm>(nullptr);
+    form->SetName("frmRound");
+    form->Font()->SetName("Arial");
+    form->SetKeyPreview(true);
+    form->SetPosition(poScreenCenter);
+    TLabel* follower = Create<TLabel>(form);
+    follower->SetName("lblFollower");
+    follower->SetParent(form);
+    follower->SetCaption("Follows the form's font");
+    TLabel* own = Create<TLabel>(form);
+    own->SetName("lblOwn");
+    own->SetParent(form);
+    own->SetTop(30);
+    own->Font()->SetHeight(-9);
+    own->SetCursor(crHandPoint);
+    own->SetTransparent(true);
+    TTestPanel* panel = Create<TTestPanel>(form);
+    panel->SetName("pnlBox");
+    panel->SetParent(form);
+    TTestButton* first = Create<TTestButton>(form);
+    first->SetName("btnFirst");
+    first->SetParent(panel);
+    TTestButton* second = Create<TTestButton>(form);
+    second->SetName("btnSecond");
+    second->SetParent(panel);
+    second->SetTabOrder(0);
+
+    std::string text = WriteLayout(form);
+    CHECK(text.find("lblFollower: TLabel") != std::string::npos);
+    CHECK(text.find("Font.Height = -9") != std::string::npos);
+    // A font that follows the form's is not stored with the control.
+    size_t followerAt = text.find("lblFollower");
+    size_t ownAt = text.find("lblOwn");
+    CHECK(text.find("Font.Name", followerAt) > ownAt);
+
+    TComponent* copy = CreateFromLayout(text, nullptr, "round trip");
+    CHECK(WriteLayout(copy) == text);
+    auto* copiedFollower = As<TLabel>(copy->FindComponent("lblFollower"));
+    REQUIRE(copiedFollower);
+    CHECK(copiedFollower->ParentFont());
+    CHECK(copiedFollower->Font()->Name() == "Arial");
+    CHECK(As<TTestButton>(copy->FindComponent("btnSecond"))->TabOrder() == 0);
+    copy->Free();
+    form->Free();
+}
+
 TEST_CASE("controls read onto a form that already has its window get theirs")
 {
     TForm* form = Create<TForm>(nullptr);
