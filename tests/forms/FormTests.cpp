@@ -418,6 +418,18 @@ TEST_CASE("the first form created by the application is its main form")
     CHECK(main->Owner() == Application);
     CHECK(main->HandleAllocated());
     CHECK_FALSE(main->Visible());
+
+    // Closing the main form ends the program: the quit message is taken
+    // off the queue here, before the loop would see it.
+    main->Show();
+    main->Close();
+    MSG quit;
+    CHECK(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    CHECK_FALSE(Application->Terminated());
+    second->Close();
+    CHECK_FALSE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    CHECK_FALSE(second->Visible());
+
     second->Free();
     main->Free();
     CHECK(Application->MainForm() == nullptr);
