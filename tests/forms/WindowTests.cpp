@@ -200,16 +200,26 @@ TEST_CASE("the mouse entering and leaving controls is told to them")
     TTestPanel* panel = Create<TTestPanel>(form);
     panel->SetParent(form);
     panel->SetBounds(150, 10, 100, 80);
+    struct TListener {
+        std::vector<std::string> Heard;
+        void MouseEnter(TObject* sender) { Heard.push_back("enter " + static_cast<TComponent*>(sender)->Name()); }
+        void MouseLeave(TObject* sender) { Heard.push_back("leave " + static_cast<TComponent*>(sender)->Name()); }
+    } listener;
+    graphic->SetName("graphic");
+    graphic->OnMouseEnter = TNotifyEvent::Bind<&TListener::MouseEnter>(&listener);
+    graphic->OnMouseLeave = TNotifyEvent::Bind<&TListener::MouseLeave>(&listener);
     form->Show();
     REQUIRE(WaitFor([&] { return IsWindowVisible(form->Handle()) != FALSE; }));
 
     MoveCursorTo(graphic->ClientToScreen(POINT{20, 20}));
     CHECK(WaitFor([&] { return graphic->EnterCount == 1; }));
     CHECK(Application->MouseControl() == graphic);
+    CHECK(listener.Heard == std::vector<std::string>{"enter graphic"});
 
     MoveCursorTo(panel->ClientToScreen(POINT{50, 40}));
     CHECK(WaitFor([&] { return panel->EnterCount == 1; }));
     CHECK(graphic->LeaveCount == 1);
+    CHECK(listener.Heard == std::vector<std::string>{"enter graphic", "leave graphic"});
 
     // Off every window of the program: seen by polling, without messages.
     MoveCursorTo(POINT{1000, 740});
