@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <vector>
 
 IMPLEMENT_CLASS(TKsBitmap) {}
