@@ -133,18 +133,3 @@ TEST_CASE("The fast hue shift equals the direct one on every pixel")
         CHECK(differences == 0);
     }
 }
-
-TEST_CASE("Repeated shifts accumulate their rounding, as the theme's re-tinting expects")
-{
-    // 0 -> 30 -> 10 is +30 then -20, not +10 at once.
-    const uint32_t once = HueShiftPixel(0xFF316AC5, 10);
-    const uint32_t twice = HueShiftPixel(HueShiftPixel(0xFF316AC5, 30), -20);
-    CHECK((once >> 24) == 0xFF);
-    CHECK((twice >> 24) == 0xFF);
-    TOwned<TKsBitmap> bitmap = MakeOwned<TKsBitmap>();
-    bitmap->SetSize(1, 1);
-    bitmap->SetPixel(0, 0, 0xFF316AC5);
-    bitmap->ChangeHue(30);
-    bitmap->ChangeHue(-20);
-    CHECK(bitmap->GetPixel(0, 0) == twice);
-}
