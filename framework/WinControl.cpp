@@ -29,6 +29,7 @@ IMPLEMENT_CLASS(TWinControl)
     Message(WM_CHAR, &TWinControl::WMChar);
     Message(WM_CANCELMODE, &TWinControl::WMCancelMode);
     Message(WM_CAPTURECHANGED, &TWinControl::WMCaptureChanged);
+    Message(WM_SYSCOLORCHANGE, &TWinControl::WMSysColorChange);
     Message(CM_ENABLEDCHANGED, &TWinControl::CMEnabledChanged);
     Message(CM_VISIBLECHANGED, &TWinControl::CMVisibleChanged);
     Message(CM_TEXTCHANGED, &TWinControl::CMTextChanged);
@@ -135,10 +136,7 @@ TWinPaintDC::~TWinPaintDC()
         EndPaint(FWindow, &FPaint);
 }
 
-TWinControl::TWinControl(TComponent* owner) : TControl(owner), FBrush(MakeOwned<TBrush>())
-{
-    FBrush->SetColor(Color());
-}
+TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
 TWinControl::~TWinControl()
 {
@@ -523,12 +521,6 @@ void TWinControl::PaintWindow(HDC)
 {
 }
 
-HBRUSH TWinControl::BackgroundBrush()
-{
-    FBrush->SetColor(Color());
-    return FBrush->Handle();
-}
-
 void TWinControl::WMPaint(TMessage& message)
 {
     TWinPaintDC dc(FHandle, message.WParam);
@@ -541,8 +533,10 @@ void TWinControl::WMEraseBkgnd(TMessage& message)
 {
     HDC dc = reinterpret_cast<HDC>(message.WParam);
     if (dc) {
+        // Made for each erase: a system colour is always the current one.
+        TGdiHandle<HBRUSH> brush(CreateSolidBrush(ColorToRGB(Color())));
         RECT client = ClientRect();
-        FillRect(dc, &client, BackgroundBrush());
+        FillRect(dc, &client, brush.Get());
     }
     message.Result = 1;
 }
@@ -684,6 +678,16 @@ void TWinControl::WMCaptureChanged(TMessage& message)
     DefaultHandler(message);
 }
 
+void TWinControl::WMSysColorChange(TMessage& message)
+{
+    DefaultHandler(message);
+    // The system tells top-level windows only: the children hear it here.
+    for (size_t i = 0; i < FControls.size(); ++i)
+        if (IsWindowed(FControls[i]))
+            FControls[i]->Perform(WM_SYSCOLORCHANGE, message.WParam, message.LParam);
+    Invalidate();
+}
+
 void TWinControl::CMEnabledChanged(TMessage&)
 {
     if (FHandle)
@@ -710,7 +714,6 @@ void TWinControl::CMTextChanged(TMessage&)
 
 void TWinControl::CMColorChanged(TMessage&)
 {
-    FBrush->SetColor(Color());
     Invalidate();
 }
 

@@ -10,7 +10,6 @@
 // window may be destroyed and made again (the handle is cleared on
 // WM_NCDESTROY).
 
-#include "framework/Brush.h"
 #include "framework/Control.h"
 
 #include <string>
@@ -114,7 +113,6 @@ protected:
     void UpdateBounds();
     // Draws the control itself; the children without a window follow.
     virtual void PaintWindow(HDC dc);
-    HBRUSH BackgroundBrush();
 
     virtual void KeyDown(WORD& key, TShiftState shift);
     virtual void KeyPress(char& key);
@@ -142,6 +140,7 @@ private:
     void WMChar(TMessage& message);
     void WMCancelMode(TMessage& message);
     void WMCaptureChanged(TMessage& message);
+    void WMSysColorChange(TMessage& message);
     void CMEnabledChanged(TMessage& message);
     void CMVisibleChanged(TMessage& message);
     void CMTextChanged(TMessage& message);
@@ -155,7 +154,6 @@ private:
     std::vector<TWinControl*> FTabList;
     bool FTabStop = false;
     int FLoadedTabOrder = -1;
-    TOwned<TBrush> FBrush;
 };
 
 // The framework control of a window of this process, or null.

@@ -95,6 +95,7 @@ IMPLEMENT_CLASS(TTestPanel)
     Message(CM_MOUSEENTER, &TTestPanel::CMMouseEnter);
     Message(CM_MOUSELEAVE, &TTestPanel::CMMouseLeave);
     Message(TTestPanel::AskMessage, &TTestPanel::WMAsk);
+    Message(WM_SYSCOLORCHANGE, &TTestPanel::WMSysColorChange);
 }
 
 TTestPanel::TTestPanel(TComponent* owner) : TWinControl(owner)
@@ -124,6 +125,12 @@ void TTestPanel::CMMouseLeave(TMessage& message)
 void TTestPanel::WMAsk(TMessage& message)
 {
     message.Result = 42;
+}
+
+void TTestPanel::WMSysColorChange(TMessage& message)
+{
+    ++ColorChanges;
+    InheritedMessage<TTestPanel>(message);
 }
 
 IMPLEMENT_CLASS(TTestGraphic)

@@ -51,12 +51,14 @@ public:
     std::vector<TControl*> FocusNotices;
     int EnterCount = 0;
     int LeaveCount = 0;
+    int ColorChanges = 0;
 
 private:
     void CMFocusChanged(TMessage& message);
     void CMMouseEnter(TMessage& message);
     void CMMouseLeave(TMessage& message);
     void WMAsk(TMessage& message);
+    void WMSysColorChange(TMessage& message);
 };
 
 // A control without a window that fills itself with one colour.

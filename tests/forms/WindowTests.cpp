@@ -126,6 +126,20 @@ TEST_CASE("bounds follow the window, and ClientOrigin matches ClientToScreen")
     form->Free();
 }
 
+TEST_CASE("a change of the system colours reaches the windowed controls inside a form")
+{
+    TForm* form = Create<TForm>(nullptr);
+    TTestPanel* outer = Create<TTestPanel>(form);
+    outer->SetParent(form);
+    TTestPanel* inner = Create<TTestPanel>(form);
+    inner->SetParent(outer);
+    form->HandleNeeded();
+    SendMessageA(form->Handle(), WM_SYSCOLORCHANGE, 0, 0);
+    CHECK(outer->ColorChanges == 1);
+    CHECK(inner->ColorChanges == 1);
+    form->Free();
+}
+
 TEST_CASE("PaintControls draws the controls without a window into a DC")
 {
     TForm* form = Create<TForm>(nullptr);
