@@ -55,7 +55,13 @@ TApplication::TApplication(TComponent* owner) : TComponent(owner)
         UnregisterClassA(ApplicationWindowClass, instance);
         throw EOutOfResources("Error creating window");
     }
-    FMouseTracker = std::make_unique<TMouseTracker>();
+    try {
+        FMouseTracker = std::make_unique<TMouseTracker>();
+    } catch (...) {
+        DestroyWindow(handle_);
+        UnregisterClassA(ApplicationWindowClass, instance);
+        throw;
+    }
 }
 
 TApplication::~TApplication()
