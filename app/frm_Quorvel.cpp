@@ -11,6 +11,7 @@
 #include "framework/PopupMenu.h"
 #include "framework/Strings.h"
 #include "framework/Timer.h"
+#include "menus/XPMenu.h"
 #include "theme/NgEngine.h"
 #include "tray/VxTrayIcon.h"
 
@@ -76,6 +77,7 @@ IMPLEMENT_CLASS(TfrmQuorvel)
     Field("MenuItem7", &TfrmQuorvel::MenuItem7);
     Field("pmiAbout", &TfrmQuorvel::pmiAbout);
     Field("pmiExit", &TfrmQuorvel::pmiExit);
+    Field("XPMenu", &TfrmQuorvel::XPMenu);
 }
 
 TfrmQuorvel::TfrmQuorvel(TComponent* owner) : TForm(owner) {}
@@ -102,7 +104,7 @@ void TfrmQuorvel::FormCreate(TObject*)
 {
     SetCaption("Quorvel");
     VxTrayIcon->SetActive(true);
-    // The XP menu painter is switched on here.
+    XPMenu->SetActive(true);
 
     // A registry write that fails is reported, and the meter starts all
     // the same: without its timers it would sit in the tray, frozen.

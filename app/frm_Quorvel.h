@@ -18,6 +18,7 @@ class TNgThemeEngine;
 class TPopupMenu;
 class TTimer;
 class TVxTrayIcon;
+class TXPMenu;
 
 // The last sampled percentages; -1 until the first sample and whenever the
 // probe has no figure.
@@ -81,6 +82,7 @@ public:
     TMenuItem* MenuItem7 = nullptr;
     TMenuItem* pmiAbout = nullptr;
     TMenuItem* pmiExit = nullptr;
+    TXPMenu* XPMenu = nullptr;
 
     // Published handlers, bound by the stored layout.
     void FormCreate(TObject* sender);
