@@ -77,14 +77,14 @@ open_menu() {
 }
 # choose INDEX: clicks the INDEX-th entry (from 0) of the ten; the menu
 # has a 3-pixel border, eight items of equal height and two separators of
-# 9 pixels, after entries 2 and 6.
+# 4 pixels (the XP look), after entries 2 and 6.
 choose() {
-    item=$(( (MENU_HEIGHT - 6 - 18) / 8 ))
+    item=$(( (MENU_HEIGHT - 6 - 8) / 8 ))
     separators=0
     [ "$1" -gt 3 ] && separators=1
     [ "$1" -gt 7 ] && separators=2
     items=$(( $1 - separators ))
-    y=$(( MENU_TOP + 3 + items * item + separators * 9 + item / 2 ))
+    y=$(( MENU_TOP + 3 + items * item + separators * 4 + item / 2 ))
     xdotool mousemove $(( MENU_LEFT + 40 )) "$y"
     sleep 0.3
     xdotool click 1
@@ -92,7 +92,7 @@ choose() {
 }
 
 TRACE="$TMP_DIR/trace.txt"
-trace_calls "shell32.Shell_NotifyIconA;user32.RegisterWindowMessageA"
+trace_calls "shell32.Shell_NotifyIconA;user32.RegisterWindowMessageA;user32.DrawTextExA"
 TRACE_CHANNELS=+relay,+menu start_copy "$TRACE"
 window=$(driver mapping 60000) || fail "no window published within 60 s"
 PID=$(value_of pid "$(driver info "$window")")
@@ -108,11 +108,13 @@ ICON_Y=$(( $3 + 8 ))
 expect "WarnOnLowResources" "$(reg_value "$SETTINGS" WarnOnLowResources)" "REG_DWORD 0x1"
 expect "AlwaysOnTop" "$(reg_value "$SETTINGS" AlwaysOnTop)" "REG_DWORD 0x0"
 
-# The menu shows the three values of the last sample. Wine's menu trace
-# tells the captions as the program sets them before the menu opens.
+# The menu shows the three values of the last sample. The items are owner
+# drawn: the relay trace of DrawTextExA tells the captions as the XP
+# painter draws them, each after a blank.
 open_menu
 for pool in System User GDI; do
-    trace_has "Text=L\"99% $pool resources free\"" || fail "the menu does not show '99% $pool resources free'"
+    wait_for 10 trace_has "DrawTextExA([0-9a-f]*,[0-9a-f]* \" 99% $pool resources free\"" ||
+        fail "the menu does not show '99% $pool resources free'"
 done
 echo "menu at $rect"
 choose 6

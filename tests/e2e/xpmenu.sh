@@ -1,0 +1,180 @@
+#!/bin/sh
+# The tray menu in the XP look, on the standard colours of Windows 98: a
+# right-click opens the menu with every item drawn by the XP painter (the
+# faded icon strip fading towards white), the item under the mouse gets
+# the framed selection bar, arrows move it and Escape closes the menu;
+# the access key "x" chooses Exit and the program ends with exit code 0.
+# The open menu is saved as a picture in the build folder (xpmenu.png).
+
+# The desktop reads whether it has a taskbar, and every program its
+# colours, when it starts: set both before lib.sh's first Wine process.
+. "$(dirname "$0")/../../scripts/env"
+if [ -z "${DISPLAY:-}" ] && [ -f "$BUILD/.display" ]; then
+    DISPLAY=$(cat "$BUILD/.display")
+    export DISPLAY
+fi
+SHELL_KEY='HKCU\Software\Wine\Explorer\Desktops\Quorvel'
+COLORS_KEY='HKCU\Control Panel\Colors'
+SAVED_COLORS=$(mktemp --suffix=.reg)
+wine reg export "$COLORS_KEY" "$SAVED_COLORS" /y >/dev/null 2>&1
+STANDARD_COLORS=$(mktemp --suffix=.reg)
+cat > "$STANDARD_COLORS" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Control Panel\Colors]
+"ActiveBorder"="192 192 192"
+"ActiveTitle"="0 0 128"
+"AppWorkSpace"="128 128 128"
+"Background"="0 128 128"
+"ButtonAlternateFace"="192 192 192"
+"ButtonDkShadow"="0 0 0"
+"ButtonFace"="192 192 192"
+"ButtonHilight"="255 255 255"
+"ButtonLight"="223 223 223"
+"ButtonShadow"="128 128 128"
+"ButtonText"="0 0 0"
+"GradientActiveTitle"="16 132 208"
+"GradientInactiveTitle"="181 181 181"
+"GrayText"="128 128 128"
+"Hilight"="0 0 128"
+"HilightText"="255 255 255"
+"InactiveBorder"="192 192 192"
+"InactiveTitle"="128 128 128"
+"InactiveTitleText"="192 192 192"
+"InfoText"="0 0 0"
+"InfoWindow"="255 255 225"
+"Menu"="192 192 192"
+"MenuBar"="192 192 192"
+"MenuHilight"="0 0 128"
+"MenuText"="0 0 0"
+"Scrollbar"="192 192 192"
+"TitleText"="255 255 255"
+"Window"="255 255 255"
+"WindowFrame"="0 0 0"
+"WindowText"="0 0 0"
+REG
+wine reg import "$STANDARD_COLORS" >/dev/null 2>&1
+wine reg add "$SHELL_KEY" /v EnableShell /t REG_DWORD /d 1 /f >/dev/null 2>&1
+timeout 120 wineserver -w
+
+. "$(dirname "$0")/lib.sh"
+on_exit "rm -f '$SAVED_COLORS' '$STANDARD_COLORS'"
+on_exit "wine reg import '$SAVED_COLORS'"
+on_exit "wine reg delete '$SHELL_KEY' /v EnableShell /f"
+
+LOOK="python3 $E2E_ROOT/tests/e2e/xpmenu_look.py"
+SHOT="$TMP_DIR/shot.ppm"
+screenshot() {
+    # A window that changes while it is read spoils one picture: the
+    # callers take another.
+    xwd -root -silent -display "$DISPLAY" 2>/dev/null | convert xwd:- "ppm:$SHOT" 2>/dev/null
+}
+# wait_for SECONDS COMMAND...: until the command succeeds.
+wait_for() {
+    deadline=$(( $(date +%s) + $1 ))
+    shift
+    until "$@"; do
+        [ "$(date +%s)" -ge "$deadline" ] && return 1
+        sleep 0.3
+    done
+}
+trace_has() {
+    grep -aq "$1" "$TRACE"
+}
+# The standard colours: the button face and the highlight, and the
+# selection fill of the look, the highlight lightened by 68 %.
+FACE="192 192 192"
+FRAME="0,0,128"
+FILL="173 173 214"
+
+# open_menu: right-click on the icon; sets MENU, its window rectangle and
+# the item height H. The menu has a 3-pixel border, eight items of equal
+# height and two separators of 4 pixels, after entries 2 and 6. The pointer
+# leaves the icon at once, before the icon's tooltip shows over the menu.
+open_menu() {
+    xdotool mousemove "$ICON_X" "$ICON_Y" click 3 mousemove $(( ICON_X - 100 )) $(( ICON_Y - 100 ))
+    MENU=$(driver find '#32768' - "$PID" 20000) || fail "no popup menu after a right-click"
+    rect=$(value_of rect "$(driver info "$MENU")")
+    MENU_LEFT=${rect%%,*}
+    MENU_TOP=$(echo "$rect" | cut -d, -f2)
+    MENU_RIGHT=$(echo "$rect" | cut -d, -f3)
+    MENU_BOTTOM=$(echo "$rect" | cut -d, -f4)
+    H=$(( (MENU_BOTTOM - MENU_TOP - 6 - 8) / 8 ))
+}
+# item_top INDEX: the screen row where entry INDEX (from 0) begins.
+item_top() {
+    separators=0
+    [ "$1" -gt 3 ] && separators=1
+    [ "$1" -gt 7 ] && separators=2
+    echo $(( MENU_TOP + 3 + ($1 - separators) * H + separators * 4 ))
+}
+# painted: the first item shows the faded strip of the look.
+painted() {
+    screenshot && $LOOK gradient "$SHOT" $(( MENU_LEFT + 3 )) $(( MENU_TOP + 4 )) $FACE >/dev/null
+}
+# selected INDEX: the selection bar's frame lines are the second and the
+# last row of entry INDEX, and nowhere else.
+selected() {
+    top=$(item_top "$1")
+    rows=$(screenshot && FRAME=$FRAME $LOOK rows "$SHOT" "$MENU_LEFT" "$MENU_TOP" "$MENU_RIGHT" "$MENU_BOTTOM" \
+        $(( MENU_LEFT + 3 + 30 )))
+    [ "$rows" = "$(( top + 1 - MENU_TOP )) $(( top + H - 1 - MENU_TOP ))" ]
+}
+
+TRACE="$TMP_DIR/trace.txt"
+trace_calls "user32.LoadStringA;user32.DrawTextExA"
+start_copy "$TRACE"
+window=$(driver mapping 60000) || fail "no window published within 60 s"
+PID=$(value_of pid "$(driver info "$window")")
+
+# The gauge in the tray tells where to click.
+deadline=$(( $(date +%s) + 60 ))
+until found=$(screenshot && python3 "$E2E_ROOT/tests/e2e/find_gauge.py" "$SHOT") && [ -n "$found" ]; do
+    [ "$(date +%s)" -ge "$deadline" ] && fail "no gauge in the tray"
+    sleep 0.5
+done
+set -- $found
+ICON_X=$(( $2 + 8 ))
+ICON_Y=$(( $3 + 8 ))
+# Start-up is over once the first sample has formatted the tooltip
+# (string 65318): the menu then shows that sample.
+wait_for 60 trace_has 'LoadStringA([0-9a-f]*,0000ff26' || fail "the first sample never formatted the tooltip"
+
+open_menu
+echo "menu at $rect, items $H pixels high"
+[ "$H" -gt 10 ] || fail "items of $H pixels"
+wait_for 20 painted || { $LOOK gradient "$SHOT" $(( MENU_LEFT + 3 )) $(( MENU_TOP + 4 )) $FACE; fail "no XP strip"; }
+# The painter draws the captions, each after a blank.
+wait_for 10 trace_has 'DrawTextExA([0-9a-f]*,[0-9a-f]* " 99% System resources free"' ||
+    fail "the painter did not draw the first caption"
+trace_has 'DrawTextExA([0-9a-f]*,[0-9a-f]* " E&xit"' || fail "the painter did not draw Exit"
+
+# The mouse over "Warn on low resources" selects it: framed and filled.
+warn=$(item_top 5)
+xdotool mousemove $(( MENU_LEFT + 60 )) $(( warn + H / 2 ))
+wait_for 20 selected 5 || fail "no selection bar on entry 5 (frame rows: $rows)"
+fill=$($LOOK pixels "$SHOT" "$(( MENU_LEFT + 5 )),$(( warn + 3 ))")
+expect "selection fill" "$fill" "$FILL"
+# The picture of the open menu, with the taskbar below it.
+convert "$SHOT" -crop "$(( MENU_RIGHT - MENU_LEFT + 120 ))x$(( 768 - MENU_TOP + 20 ))+$(( MENU_LEFT - 100 ))+$(( MENU_TOP - 20 ))" \
+    +repage "$BUILD/xpmenu.png"
+
+# Arrows move the bar (the pointer stays on the menu, where the keys go);
+# Escape closes the menu and the program goes on.
+xdotool key Down
+wait_for 20 selected 6 || fail "Down did not move the bar to entry 6 (frame rows: $rows)"
+xdotool key Up Up
+wait_for 20 selected 4 || fail "Up Up did not move the bar to entry 4 (frame rows: $rows)"
+xdotool key Escape
+driver wait "$MENU" gone 10000 >/dev/null || fail "Escape did not close the menu"
+copy_running "$COPY" || fail "the program ended"
+
+# The access key of "E&xit" chooses it. Without a window manager the X
+# server sends keys to the window under the pointer: the pointer rests on
+# the first separator, where it selects nothing.
+open_menu
+wait_for 20 painted || fail "the menu was not drawn the second time"
+xdotool mousemove $(( MENU_LEFT + 60 )) $(( $(item_top 3) + 2 ))
+xdotool key x
+code=$(wait_exit "$COPY" 30)
+expect "exit code after x" "$code" 0
