@@ -207,6 +207,8 @@ TEST_CASE("the mouse entering and leaving controls is told to them")
 {
     TForm* form = Create<TForm>(nullptr);
     form->SetBorderStyle(bsNone);
+    // Above any window another program left on the desktop.
+    form->SetFormStyle(fsStayOnTop);
     form->SetBounds(100, 100, 300, 200);
     TTestGraphic* graphic = Create<TTestGraphic>(form);
     graphic->SetParent(form);
@@ -265,6 +267,7 @@ TEST_CASE("labels show the hand pointer they ask for")
 
     TForm* form = Create<TForm>(nullptr);
     form->SetBorderStyle(bsNone);
+    form->SetFormStyle(fsStayOnTop);
     form->SetBounds(100, 100, 200, 100);
     TLabel* link = Create<TLabel>(form);
     link->SetParent(form);
