@@ -1,9 +1,10 @@
 #!/bin/sh
 # The tray menu in the XP look, on the standard colours of Windows 98: a
 # right-click opens the menu with every item drawn by the XP painter (the
-# faded icon strip fading towards white), the item under the mouse gets
-# the framed selection bar, arrows move it and Escape closes the menu;
-# the access key "x" chooses Exit and the program ends with exit code 0.
+# icon strip fading towards white), the item under the mouse gets the
+# framed selection bar, arrows move it and Enter chooses the item under it
+# ("Run on windows startup" writes the Run entry), Escape closes the menu,
+# and the access key "x" chooses Exit: the program ends with exit code 0.
 # The open menu is saved as a picture in the build folder (xpmenu.png).
 
 # The desktop reads whether it has a taskbar, and every program its
@@ -61,6 +62,13 @@ timeout 120 wineserver -w
 on_exit "rm -f '$SAVED_COLORS' '$STANDARD_COLORS'"
 on_exit "wine reg import '$SAVED_COLORS'"
 on_exit "wine reg delete '$SHELL_KEY' /v EnableShell /f"
+
+SETTINGS='Software\Tessaly\QuorvelXP'
+RUN='Software\Microsoft\Windows\CurrentVersion\Run'
+driver reg-delete "$SETTINGS"
+driver reg-delete-value "$RUN" Quorvel.exe
+on_exit "driver reg-delete '$SETTINGS'"
+on_exit "driver reg-delete-value '$RUN' Quorvel.exe"
 
 LOOK="python3 $E2E_ROOT/tests/e2e/xpmenu_look.py"
 SHOT="$TMP_DIR/shot.ppm"
@@ -159,22 +167,36 @@ expect "selection fill" "$fill" "$FILL"
 convert "$SHOT" -crop "$(( MENU_RIGHT - MENU_LEFT + 120 ))x$(( 768 - MENU_TOP + 20 ))+$(( MENU_LEFT - 100 ))+$(( MENU_TOP - 20 ))" \
     +repage "$BUILD/xpmenu.png"
 
-# Arrows move the bar (the pointer stays on the menu, where the keys go);
-# Escape closes the menu and the program goes on.
+# Arrows move the bar, over the separators; Enter chooses. (Without a
+# window manager the X server sends keys to the window under the pointer,
+# which stays on the menu.)
 xdotool key Down
 wait_for 20 selected 6 || fail "Down did not move the bar to entry 6 (frame rows: $rows)"
 xdotool key Up Up
 wait_for 20 selected 4 || fail "Up Up did not move the bar to entry 4 (frame rows: $rows)"
+xdotool key Down Down
+wait_for 20 selected 6 || fail "Down Down did not move the bar to entry 6 (frame rows: $rows)"
+xdotool key Return
+driver wait "$MENU" gone 10000 >/dev/null || fail "Enter did not close the menu"
+wait_for 10 sh -c "wine reg query 'HKCU\\$RUN' /v Quorvel.exe >/dev/null 2>&1" ||
+    fail "Enter on Run on windows startup did not add the Run entry"
+
+# rest_on_menu: the pointer on the first separator, where it selects nothing.
+rest_on_menu() {
+    xdotool mousemove $(( MENU_LEFT + 60 )) $(( $(item_top 3) + 2 ))
+}
+# Escape closes the menu and the program goes on.
+open_menu
+wait_for 20 painted || fail "the menu was not drawn the second time"
+rest_on_menu
 xdotool key Escape
 driver wait "$MENU" gone 10000 >/dev/null || fail "Escape did not close the menu"
 copy_running "$COPY" || fail "the program ended"
 
-# The access key of "E&xit" chooses it. Without a window manager the X
-# server sends keys to the window under the pointer: the pointer rests on
-# the first separator, where it selects nothing.
+# The access key of "E&xit" chooses it.
 open_menu
-wait_for 20 painted || fail "the menu was not drawn the second time"
-xdotool mousemove $(( MENU_LEFT + 60 )) $(( $(item_top 3) + 2 ))
+wait_for 20 painted || fail "the menu was not drawn the third time"
+rest_on_menu
 xdotool key x
 code=$(wait_exit "$COPY" 30)
 expect "exit code after x" "$code" 0
