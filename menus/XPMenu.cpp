@@ -121,9 +121,7 @@ void TXPMenu::Notification(TComponent* component, TOperation operation)
 {
     inherited::Notification(component, operation);
     if (operation == opRemove) {
-        auto found = FOwnHandlers.find(static_cast<TMenuItem*>(component));
-        if (found != FOwnHandlers.end())
-            FOwnHandlers.erase(found);
+        FOwnHandlers.erase(component);
         return;
     }
     if (FAutoDetect && FForm && component->Owner() == FForm && dynamic_cast<TMenuItem*>(component) &&

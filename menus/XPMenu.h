@@ -129,7 +129,7 @@ private:
         TMenuDrawItemEvent Draw;
         TMenuMeasureItemEvent Measure;
     };
-    std::map<TMenuItem*, TOwnHandlers> FOwnHandlers;
+    std::map<const TComponent*, TOwnHandlers> FOwnHandlers;
 };
 
 // The font the system draws menus with, in the menu text colour; the old

@@ -55,15 +55,6 @@ TEST_CASE("Items measure their text, the strip and the gaps")
         CHECK(size.cx == meter.Width("Warn on low resources") + 24 + 10);
     }
 
-    SUBCASE("a 14-pixel text height rounds 10.5 down to 10")
-    {
-        fixture.Painter->Font().SetHeight(-12);
-        TTextMeter other(fixture.Painter->Font());
-        int textHeight = other.Height("Warn on low resources");
-        SIZE size = fixture.Measure(fixture.Item("pmiPlain"));
-        CHECK(size.cy == textHeight + RoundHalfEven(textHeight * 0.75));
-    }
-
     SUBCASE("a separator is 4 pixels high whatever the font")
     {
         CHECK(fixture.Measure(fixture.Item("pmiSeparator")).cy == 4);
@@ -118,19 +109,6 @@ TEST_CASE("Items measure their text, the strip and the gaps")
         // Index -1: no image, only the strip.
         item->SetImageIndex(-1);
         CHECK(fixture.Measure(item).cx == meter.Width("Warn on low resources") + 34);
-    }
-
-    SUBCASE("an inactive painter measures nothing")
-    {
-        fixture.Painter->SetActive(false);
-        SIZE size{3, 5};
-        TWindowDC screen(nullptr);
-        TCanvas canvas(screen.Get());
-        int width = 3;
-        int height = 5;
-        fixture.Painter->MeasureItem(fixture.Item("pmiPlain"), canvas, width, height);
-        CHECK(width == size.cx);
-        CHECK(height == size.cy);
     }
 }
 

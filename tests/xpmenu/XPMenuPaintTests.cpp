@@ -143,21 +143,6 @@ TEST_CASE("A checked item without an image shows a boxed five-line tick")
     CHECK(fixture.Pixel(R - 2, B - 2) != black);
 }
 
-TEST_CASE("A checked radio item shows a round mark in the check colours")
-{
-    TXPMenuFixture fixture;
-    RECT rect = fixture.Render(fixture.Item("pmiRadio"), false);
-    const int L = 7;
-    const int T = (rect.bottom + 1 - 10) / 2;
-    // Filled in the middle, the corners of the box left alone.
-    CHECK_COLOR(fixture.Pixel(L + 5, T + 5), Lightened(Rgb(clHighlight), 75));
-    CHECK_COLOR(fixture.Pixel(L, T), StripColor());
-    CHECK(fixture.Contains(RECT{L, T, L + 10, T + 10}, Rgb(clHighlight)));
-
-    fixture.Render(fixture.Item("pmiRadio"), true);
-    CHECK_COLOR(fixture.Pixel(L + 5, T + 5), Lightened(Rgb(clHighlight), 50));
-}
-
 TEST_CASE("The separator is one line from 7 pixels into the text area")
 {
     TXPMenuFixture fixture;
