@@ -6,19 +6,8 @@
 # back after a "TaskbarCreated" broadcast, and Exit removes the icon and
 # ends the program with exit code 0.
 
-# The desktop reads whether it has a taskbar when it starts: switch that on
-# before lib.sh's first Wine process starts it.
-. "$(dirname "$0")/../../scripts/env"
-if [ -z "${DISPLAY:-}" ] && [ -f "$BUILD/.display" ]; then
-    DISPLAY=$(cat "$BUILD/.display")
-    export DISPLAY
-fi
-SHELL_KEY='HKCU\Software\Wine\Explorer\Desktops\Quorvel'
-wine reg add "$SHELL_KEY" /v EnableShell /t REG_DWORD /d 1 /f >/dev/null 2>&1
-timeout 120 wineserver -w
-
+# The prefix's desktop has a taskbar with its notification area (scripts/env).
 . "$(dirname "$0")/lib.sh"
-on_exit "wine reg delete '$SHELL_KEY' /v EnableShell /f"
 
 SETTINGS='Software\Tessaly\QuorvelXP'
 RUN='Software\Microsoft\Windows\CurrentVersion\Run'

@@ -7,61 +7,9 @@
 # and the access key "x" chooses Exit: the program ends with exit code 0.
 # The open menu is saved as a picture in the build folder (xpmenu.png).
 
-# The desktop reads whether it has a taskbar, and every program its
-# colours, when it starts: set both before lib.sh's first Wine process.
-. "$(dirname "$0")/../../scripts/env"
-if [ -z "${DISPLAY:-}" ] && [ -f "$BUILD/.display" ]; then
-    DISPLAY=$(cat "$BUILD/.display")
-    export DISPLAY
-fi
-SHELL_KEY='HKCU\Software\Wine\Explorer\Desktops\Quorvel'
-COLORS_KEY='HKCU\Control Panel\Colors'
-SAVED_COLORS=$(mktemp --suffix=.reg)
-wine reg export "$COLORS_KEY" "$SAVED_COLORS" /y >/dev/null 2>&1
-STANDARD_COLORS=$(mktemp --suffix=.reg)
-cat > "$STANDARD_COLORS" <<'REG'
-REGEDIT4
-
-[HKEY_CURRENT_USER\Control Panel\Colors]
-"ActiveBorder"="192 192 192"
-"ActiveTitle"="0 0 128"
-"AppWorkSpace"="128 128 128"
-"Background"="0 128 128"
-"ButtonAlternateFace"="192 192 192"
-"ButtonDkShadow"="0 0 0"
-"ButtonFace"="192 192 192"
-"ButtonHilight"="255 255 255"
-"ButtonLight"="223 223 223"
-"ButtonShadow"="128 128 128"
-"ButtonText"="0 0 0"
-"GradientActiveTitle"="16 132 208"
-"GradientInactiveTitle"="181 181 181"
-"GrayText"="128 128 128"
-"Hilight"="0 0 128"
-"HilightText"="255 255 255"
-"InactiveBorder"="192 192 192"
-"InactiveTitle"="128 128 128"
-"InactiveTitleText"="192 192 192"
-"InfoText"="0 0 0"
-"InfoWindow"="255 255 225"
-"Menu"="192 192 192"
-"MenuBar"="192 192 192"
-"MenuHilight"="0 0 128"
-"MenuText"="0 0 0"
-"Scrollbar"="192 192 192"
-"TitleText"="255 255 255"
-"Window"="255 255 255"
-"WindowFrame"="0 0 0"
-"WindowText"="0 0 0"
-REG
-wine reg import "$STANDARD_COLORS" >/dev/null 2>&1
-wine reg add "$SHELL_KEY" /v EnableShell /t REG_DWORD /d 1 /f >/dev/null 2>&1
-timeout 120 wineserver -w
-
+# The prefix's desktop has a taskbar, and the prefix the standard Windows 98
+# colours (scripts/env).
 . "$(dirname "$0")/lib.sh"
-on_exit "rm -f '$SAVED_COLORS' '$STANDARD_COLORS'"
-on_exit "wine reg import '$SAVED_COLORS'"
-on_exit "wine reg delete '$SHELL_KEY' /v EnableShell /f"
 
 SETTINGS='Software\Tessaly\QuorvelXP'
 RUN='Software\Microsoft\Windows\CurrentVersion\Run'
