@@ -8,29 +8,11 @@ grey side rails in columns 1 and 14, grey cross bars in rows 3, 7, 11 and
 """
 import sys
 
+from ppm import read_ppm
+
 GREY = (128, 128, 128)
 FILL_ROWS = [14, 13, 12, 10, 9, 8, 6, 5, 4, 2, 1, 0]  # bottom up
 RED, YELLOW, GREEN = (255, 0, 0), (255, 255, 0), (0, 255, 0)
-
-
-def read_ppm(path):
-    with open(path, "rb") as f:
-        data = f.read()
-    fields, pos = [], 0
-    while len(fields) < 4:
-        while data[pos:pos + 1].isspace():
-            pos += 1
-        if data[pos:pos + 1] == b"#":
-            pos = data.index(b"\n", pos)
-            continue
-        end = pos
-        while not data[end:end + 1].isspace():
-            end += 1
-        fields.append(data[pos:end])
-        pos = end
-    assert fields[0] == b"P6" and fields[3] == b"255", "expected an 8-bit P6 file"
-    width, height = int(fields[1]), int(fields[2])
-    return width, height, data[pos + 1:]
 
 
 def gauge_at(pixel, x, y):
@@ -61,12 +43,7 @@ def gauge_at(pixel, x, y):
 
 
 def main():
-    width, height, pixels = read_ppm(sys.argv[1])
-
-    def pixel(px, py):
-        i = (py * width + px) * 3
-        return tuple(pixels[i:i + 3])
-
+    width, height, pixel = read_ppm(sys.argv[1])
     for y in range(height - 40, height - 15):
         for x in range(width // 2, width - 15):
             level = gauge_at(pixel, x, y)

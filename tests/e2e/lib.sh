@@ -115,6 +115,18 @@ expect() {
     [ "$2" = "$3" ] || fail "$1: expected '$3', got '$2'"
 }
 
+# The program's registry entries: its settings key and its Run value.
+SETTINGS='Software\Tessaly\QuorvelXP'
+RUN='Software\Microsoft\Windows\CurrentVersion\Run'
+
+# fresh_settings: the test starts as a first run and leaves no entry behind.
+fresh_settings() {
+    driver reg-delete "$SETTINGS"
+    driver reg-delete-value "$RUN" Quorvel.exe
+    on_exit "driver reg-delete '$SETTINGS'"
+    on_exit "driver reg-delete-value '$RUN' Quorvel.exe"
+}
+
 # hex8 HWND: a handle as Wine's relay trace prints it.
 hex8() {
     printf '%08x' "$1"

@@ -7,7 +7,6 @@
 . "$(dirname "$0")/lib.sh"
 
 APP_DEFAULTS='Software\Wine\AppDefaults\Quorvel.exe'
-SETTINGS='Software\Tessaly\QuorvelXP'
 NOT_ON_NT="This program can only be executed in Windows 95/98/ME."
 
 driver reg-delete "$SETTINGS" || fail "cannot clear $SETTINGS"

@@ -9,12 +9,7 @@
 # The prefix's desktop has a taskbar with its notification area (scripts/env).
 . "$(dirname "$0")/lib.sh"
 
-SETTINGS='Software\Tessaly\QuorvelXP'
-RUN='Software\Microsoft\Windows\CurrentVersion\Run'
-driver reg-delete "$SETTINGS"
-driver reg-delete-value "$RUN" Quorvel.exe
-on_exit "driver reg-delete '$SETTINGS'"
-on_exit "driver reg-delete-value '$RUN' Quorvel.exe"
+fresh_settings
 
 SHOT="$TMP_DIR/shot.ppm"
 screenshot() {

@@ -11,12 +11,7 @@
 # colours (scripts/env).
 . "$(dirname "$0")/lib.sh"
 
-SETTINGS='Software\Tessaly\QuorvelXP'
-RUN='Software\Microsoft\Windows\CurrentVersion\Run'
-driver reg-delete "$SETTINGS"
-driver reg-delete-value "$RUN" Quorvel.exe
-on_exit "driver reg-delete '$SETTINGS'"
-on_exit "driver reg-delete-value '$RUN' Quorvel.exe"
+fresh_settings
 
 LOOK="python3 $E2E_ROOT/tests/e2e/xpmenu_look.py"
 SHOT="$TMP_DIR/shot.ppm"

@@ -17,30 +17,7 @@
 import os
 import sys
 
-
-def read_ppm(path):
-    with open(path, "rb") as f:
-        data = f.read()
-    fields, pos = [], 0
-    while len(fields) < 4:
-        while data[pos:pos + 1].isspace():
-            pos += 1
-        if data[pos:pos + 1] == b"#":
-            pos = data.index(b"\n", pos)
-            continue
-        end = pos
-        while not data[end:end + 1].isspace():
-            end += 1
-        fields.append(data[pos:end])
-        pos = end
-    assert fields[0] == b"P6" and fields[3] == b"255", "expected an 8-bit P6 file"
-    width, height = int(fields[1]), int(fields[2])
-    pixels = data[pos + 1:]
-
-    def pixel(x, y):
-        i = (y * width + x) * 3
-        return tuple(pixels[i:i + 3])
-    return pixel
+from ppm import read_ppm
 
 
 def lighten(colour, percent):
@@ -58,7 +35,7 @@ def gradient_shades(count, icon_width=24):
 
 def main():
     command, shot = sys.argv[1], sys.argv[2]
-    pixel = read_ppm(shot)
+    _, _, pixel = read_ppm(shot)
     args = sys.argv[3:]
     if command == "pixels":
         for point in args:
