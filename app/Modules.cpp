@@ -7,24 +7,7 @@ void WINAPI FreeLibrary16(DWORD instance);
 DWORD WINAPI GetProcAddress16(DWORD instance, LPCSTR name);
 }
 
-TLibrary::TLibrary(const std::string& fileName) : module_(LoadLibraryA(fileName.c_str())) {}
-
-TLibrary& TLibrary::operator=(TLibrary&& other) noexcept
-{
-    if (this != &other) {
-        Free();
-        module_ = other.module_;
-        other.module_ = nullptr;
-    }
-    return *this;
-}
-
-void TLibrary::Free()
-{
-    if (module_)
-        FreeLibrary(module_);
-    module_ = nullptr;
-}
+TLibrary::TLibrary(const std::string& fileName) : TOwnedHandle(LoadLibraryA(fileName.c_str())) {}
 
 TModule16::TModule16(const std::string& fileName)
 {

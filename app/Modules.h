@@ -2,27 +2,21 @@
 // Sole owners of loaded modules: a 32-bit DLL (LoadLibraryA/FreeLibrary)
 // and a 16-bit module of Windows 95/98/ME (kernel32 ordinals 35 and 36).
 
+#include "framework/GdiObject.h"
+
 #include <windows.h>
 
 #include <cstdint>
 #include <string>
 
-class TLibrary {
+struct TFreeLibrary {
+    void operator()(HMODULE module) const { FreeLibrary(module); }
+};
+
+class TLibrary : public TOwnedHandle<HMODULE, TFreeLibrary> {
 public:
     TLibrary() = default;
     explicit TLibrary(const std::string& fileName);
-    ~TLibrary() { Free(); }
-    TLibrary(const TLibrary&) = delete;
-    TLibrary& operator=(const TLibrary&) = delete;
-    TLibrary(TLibrary&& other) noexcept : module_(other.module_) { other.module_ = nullptr; }
-    TLibrary& operator=(TLibrary&& other) noexcept;
-
-    HMODULE Get() const { return module_; }
-    explicit operator bool() const { return module_ != nullptr; }
-    void Free();
-
-private:
-    HMODULE module_ = nullptr;
 };
 
 class TModule16 {

@@ -83,10 +83,10 @@ void UnloadResourceThunk()
         return;
     probe.getFreeSystemResources = 0;
     probe.wowCallback16Ex = nullptr;
-    probe.wow32.Free();
+    probe.wow32.Reset();
     probe.user.Free();
     probe.qtThunk = nullptr;
-    probe.kernel32.Free();
+    probe.kernel32.Reset();
 }
 
 int32_t QueryFreeResources(uint16_t selector)

@@ -71,6 +71,6 @@ void EnsureSingleInstance(const std::string& name)
 void ReleaseSingleInstance()
 {
     TInstanceState& instance = Instance();
-    instance.view.Unmap();
-    instance.mapping.Close();
+    instance.view.Reset();
+    instance.mapping.Reset();
 }
