@@ -21,7 +21,9 @@ struct TProbeState {
     TModule16 user;
     uint32_t getFreeSystemResources = 0;
     // Only on Wine, whose QT_Thunk hands the result back with EAX and EDX
-    // clobbered: the same 16:16 call made through wow32.
+    // clobbered: the same 16:16 call made through wow32. Decided once, at
+    // load, rather than on every query of the one-second sample.
+    bool onWine = false;
     TLibrary wow32;
     TWOWCallback16Ex wowCallback16Ex = nullptr;
 };
@@ -68,7 +70,8 @@ void LoadResourceThunk()
         return;
     probe.getFreeSystemResources = probe.user.ProcAddress("GetFreeSystemResources");
 
-    if (RunningOnWine()) {
+    probe.onWine = RunningOnWine();
+    if (probe.onWine) {
         probe.wow32 = TLibrary("wow32.dll");
         if (probe.wow32)
             probe.wowCallback16Ex = reinterpret_cast<TWOWCallback16Ex>(reinterpret_cast<void (*)()>(
@@ -84,6 +87,7 @@ void UnloadResourceThunk()
     probe.getFreeSystemResources = 0;
     probe.wowCallback16Ex = nullptr;
     probe.wow32.Reset();
+    probe.onWine = false;
     probe.user.Free();
     probe.qtThunk = nullptr;
     probe.kernel32.Reset();
@@ -96,7 +100,7 @@ int32_t QueryFreeResources(uint16_t selector)
     TProbeState& probe = Probe();
     if (IsWindowsNT() || !probe.getFreeSystemResources)
         return -1;
-    if (RunningOnWine())
+    if (probe.onWine)
         return CallThroughWow(probe.getFreeSystemResources, selector);
     return static_cast<int32_t>(
         CallQtThunkWord(probe.qtThunk, probe.getFreeSystemResources, selector));
