@@ -37,15 +37,19 @@ const char LowResourcesTitle[] = "Low Resources";
 const int32_t RearmLevel = 15;
 const DWORD FillStepMs = 100;
 
+// Trunc, as the gauge has always done: 8 shows the empty gauge, 9 the
+// first red row.
+long long TruncatedGauge(int32_t freeSystem)
+{
+    return static_cast<long long>(static_cast<long double>(freeSystem) / IconIndexDivisor);
+}
+
 } // namespace
 
 int GaugeIndex(int32_t freeSystem)
 {
-    // Trunc, as the gauge has always done: 8 shows the empty gauge, 9 the
-    // first red row. Figures above 100 don't occur but must not index
-    // past the last image.
-    long double scaled = static_cast<long double>(freeSystem) / IconIndexDivisor;
-    long long index = static_cast<long long>(scaled);
+    // Figures above 100 don't occur but must not index past the last image.
+    long long index = TruncatedGauge(freeSystem);
     return static_cast<int>(std::clamp<long long>(index, 0, GaugeImageCount - 1));
 }
 
@@ -156,13 +160,12 @@ void TfrmQuorvel::CreateDetailsWindow()
 void TfrmQuorvel::StartupFill()
 {
     // The gauge fills up from empty to the current level before the
-    // message loop starts.
-    long double scaled = static_cast<long double>(FreeSystemResources()) / IconIndexDivisor;
-    long long last = static_cast<long long>(scaled);
-    if (last < 0)
+    // message loop starts. Trunc takes -1 (no figure) to the empty gauge
+    // too; only a figure below -8 shows nothing.
+    int32_t freeSystem = FreeSystemResources();
+    if (TruncatedGauge(freeSystem) < 0)
         return;
-    last = std::min<long long>(last, GaugeImageCount - 1);
-    for (int i = 0; i <= last; ++i) {
+    for (int i = 0, last = GaugeIndex(freeSystem); i <= last; ++i) {
         ShowGauge(i);
         FillSleepFunction(FillStepMs);
     }
