@@ -4,7 +4,6 @@
 #include "framework/Canvas.h"
 
 #include <algorithm>
-#include <map>
 #include <vector>
 
 namespace {
@@ -61,8 +60,11 @@ void DrawXPGradient(TCanvas& canvas, const RECT& rect, const TXPMenuColors& colo
                     bool rightToLeft)
 {
     HDC dc = canvas.Handle();
-    std::map<int, TColor> shades;
+    // The shade only grows, up to its cap: each one is worked out once,
+    // when it first appears.
     int percent = 0;
+    int shadePercent = -1;
+    TColor shade = colors.IconStrip;
     int columns = rect.right - rect.left;
     for (int i = 0; i < columns; ++i) {
         // Column i counted from the reading start of the item.
@@ -70,10 +72,11 @@ void DrawXPGradient(TCanvas& canvas, const RECT& rect, const TXPMenuColors& colo
         bool inStrip = rightToLeft ? x < rect.right && x > rect.right - iconWidth - 5
                                    : x > rect.left && x < rect.left + iconWidth + 5;
         percent = std::min(percent + (inStrip ? 3 : 1), 96);
-        auto found = shades.find(percent);
-        if (found == shades.end())
-            found = shades.emplace(percent, Lighten(dc, colors.IconStrip, percent)).first;
-        Fill(canvas, RECT{x, rect.top, x + 1, rect.bottom}, found->second);
+        if (percent != shadePercent) {
+            shadePercent = percent;
+            shade = Lighten(dc, colors.IconStrip, percent);
+        }
+        Fill(canvas, RECT{x, rect.top, x + 1, rect.bottom}, shade);
     }
 }
 
