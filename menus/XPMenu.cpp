@@ -191,6 +191,24 @@ void TXPMenu::SetColors(TCanvas& canvas)
     HDC dc = canvas.Handle();
     bool high = DisplayHasHighColor();
     FColors.HighColor = high;
+    FColors.MenuBorder = high ? Darken(dc, clBtnFace, 90) : clBtnShadow;
+    FColors.MenuShadow = high ? Darken(dc, clBtnFace, 76) : clBtnShadow;
+    if (FUseSystemColors) {
+        // Everything else comes from the system's colours and menu font.
+        LoadSystemMenuFont(*FFont);
+        FColors.SelectFont = FFont->Color();
+        FColors.Item = high ? Lighten(dc, clBtnFace, 86) : clWhite;
+        FColors.IconStrip = high ? Lighten(dc, clBtnFace, 16) : clBtnFace;
+        FColors.Select = high ? Lighten(dc, clHighlight, 68) : clWhite;
+        FColors.SelectBorder = clHighlight;
+        FColors.MenuBar = high ? clMenu : clBtnFace;
+        FColors.Disabled = high ? Lighten(dc, clBtnShadow, 10) : clBtnShadow;
+        FColors.Separator = high ? Lighten(dc, clBtnShadow, 25) : clBtnShadow;
+        FColors.Checked = clHighlight;
+        FColors.CheckArea = high ? Lighten(dc, clHighlight, 75) : clWhite;
+        FColors.CheckAreaSelected = high ? Lighten(dc, clHighlight, 50) : clWhite;
+        return;
+    }
     FColors.Item = FColor;
     FColors.IconStrip = FIconBackColor;
     FColors.Select = FSelectColor;
@@ -200,31 +218,8 @@ void TXPMenu::SetColors(TCanvas& canvas)
     FColors.Disabled = FDisabledColor;
     FColors.Checked = FCheckedColor;
     FColors.Separator = FSeparatorColor;
-    if (high) {
-        FColors.CheckArea = Lighten(dc, FSelectColor, 75);
-        FColors.CheckAreaSelected = Lighten(dc, FSelectColor, 50);
-        FColors.MenuBorder = Darken(dc, clBtnFace, 90);
-        FColors.MenuShadow = Darken(dc, clBtnFace, 76);
-    } else {
-        FColors.CheckArea = clWhite;
-        FColors.CheckAreaSelected = clSilver;
-        FColors.MenuBorder = clBtnShadow;
-        FColors.MenuShadow = clBtnShadow;
-    }
-    if (!FUseSystemColors)
-        return;
-    LoadSystemMenuFont(*FFont);
-    FColors.SelectFont = FFont->Color();
-    FColors.Item = high ? Lighten(dc, clBtnFace, 86) : clWhite;
-    FColors.IconStrip = high ? Lighten(dc, clBtnFace, 16) : clBtnFace;
-    FColors.Select = high ? Lighten(dc, clHighlight, 68) : clWhite;
-    FColors.SelectBorder = clHighlight;
-    FColors.MenuBar = high ? clMenu : clBtnFace;
-    FColors.Disabled = high ? Lighten(dc, clBtnShadow, 10) : clBtnShadow;
-    FColors.Separator = high ? Lighten(dc, clBtnShadow, 25) : clBtnShadow;
-    FColors.Checked = clHighlight;
-    FColors.CheckArea = high ? Lighten(dc, clHighlight, 75) : clWhite;
-    FColors.CheckAreaSelected = high ? Lighten(dc, clHighlight, 50) : clWhite;
+    FColors.CheckArea = high ? Lighten(dc, FSelectColor, 75) : clWhite;
+    FColors.CheckAreaSelected = high ? Lighten(dc, FSelectColor, 50) : clSilver;
 }
 
 SIZE TXPMenu::ImageSize(TMenuItem& item) const
