@@ -5,29 +5,6 @@
 
 #include <vector>
 
-TRegKey& TRegKey::operator=(TRegKey&& other) noexcept
-{
-    if (this != &other) {
-        Close();
-        key_ = other.Release();
-    }
-    return *this;
-}
-
-HKEY TRegKey::Release()
-{
-    HKEY key = key_;
-    key_ = nullptr;
-    return key;
-}
-
-void TRegKey::Close()
-{
-    if (key_)
-        RegCloseKey(key_);
-    key_ = nullptr;
-}
-
 TRegistry::TRegistry(REGSAM access) : access_(access) {}
 
 void TRegistry::SetRootKey(HKEY root)
@@ -65,14 +42,14 @@ bool TRegistry::OpenKey(const std::string& key, bool create)
 
     if (IsRelative(key) && currentKey_.Get() && !currentPath_.empty())
         path = currentPath_ + "\\" + path;
-    currentKey_ = TRegKey(opened);
+    currentKey_.Reset(opened);
     currentPath_ = path;
     return true;
 }
 
 void TRegistry::CloseKey()
 {
-    currentKey_.Close();
+    currentKey_.Reset();
     currentPath_.clear();
 }
 

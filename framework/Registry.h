@@ -5,28 +5,17 @@
 // Reads and writes of values raise ERegistryException on failure; opening
 // reports failure by its result.
 
+#include "framework/GdiObject.h"
+
 #include <windows.h>
 
 #include <string>
 
-// Sole owner of one open registry key.
-class TRegKey {
-public:
-    TRegKey() = default;
-    explicit TRegKey(HKEY key) : key_(key) {}
-    ~TRegKey() { Close(); }
-    TRegKey(const TRegKey&) = delete;
-    TRegKey& operator=(const TRegKey&) = delete;
-    TRegKey(TRegKey&& other) noexcept : key_(other.Release()) {}
-    TRegKey& operator=(TRegKey&& other) noexcept;
-
-    HKEY Get() const { return key_; }
-    HKEY Release();
-    void Close();
-
-private:
-    HKEY key_ = nullptr;
+struct TRegCloseKey {
+    void operator()(HKEY key) const { RegCloseKey(key); }
 };
+// Sole owner of one open registry key.
+using TRegKey = TOwnedHandle<HKEY, TRegCloseKey>;
 
 class TRegistry {
 public:
