@@ -16,23 +16,6 @@
 #include <string>
 #include <vector>
 
-namespace {
-
-void CALLBACK CloseMenu(HWND, UINT, UINT_PTR id, DWORD)
-{
-    KillTimer(nullptr, id);
-    EndMenu();
-}
-
-// Right-click on the tray icon; the menu closes itself shortly after.
-void OpenTrayMenu(TfrmQuorvel* form)
-{
-    SetTimer(nullptr, 0, 30, CloseMenu);
-    SendMessageA(form->VxTrayIcon->WindowHandle(), TrayCallbackMessage, 0, WM_RBUTTONUP);
-}
-
-} // namespace
-
 TEST_CASE("Gauge index: truncated System / 8.33, clamped to the 13 images")
 {
     struct TRange {

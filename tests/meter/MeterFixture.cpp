@@ -3,6 +3,7 @@
 #include "app/ResourceProbe.h"
 #include "app/lib_Registry.h"
 #include "framework/Application.h"
+#include "tray/VxTrayIcon.h"
 
 int32_t TProbeFeed::System = -1;
 int32_t TProbeFeed::GDI = -1;
@@ -38,6 +39,12 @@ BOOL WINAPI CountBeep(UINT)
 void WINAPI CountSleep(DWORD)
 {
     ++TMeterFixture::Sleeps;
+}
+
+void CALLBACK CloseMenu(HWND, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(nullptr, id);
+    EndMenu();
 }
 
 } // namespace
@@ -91,6 +98,12 @@ void TMeterFixture::FreeForm()
     if (Form)
         FreeAndNil(Form);
     frmQuorvel = nullptr;
+}
+
+void OpenTrayMenu(TfrmQuorvel* form, UINT closeAfterMs)
+{
+    SetTimer(nullptr, 0, closeAfterMs, CloseMenu);
+    SendMessageA(form->VxTrayIcon->WindowHandle(), TrayCallbackMessage, 0, WM_RBUTTONUP);
 }
 
 void DeleteKeyTree(const std::string& path)

@@ -47,6 +47,10 @@ struct TMeterFixture {
     static int Sleeps;
 };
 
+// Right-click on the controller's tray icon; the menu closes itself after
+// closeAfterMs.
+void OpenTrayMenu(TfrmQuorvel* form, UINT closeAfterMs = 30);
+
 // Registry helpers of the tests, under HKEY_CURRENT_USER.
 void DeleteKeyTree(const std::string& path);
 bool ReadDword(const std::string& key, const std::string& name, DWORD& value);

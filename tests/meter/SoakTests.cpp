@@ -2,7 +2,6 @@
 #include "tests/support/GdiCount.h"
 
 #include "framework/Timer.h"
-#include "tray/VxTrayIcon.h"
 
 #include <doctest/doctest.h>
 
@@ -10,16 +9,9 @@ namespace {
 
 int MenuOpenings = 0;
 
-void CALLBACK CloseMenu(HWND, UINT, UINT_PTR id, DWORD)
-{
-    KillTimer(nullptr, id);
-    EndMenu();
-}
-
 void OpenAndCloseMenu(TfrmQuorvel* form)
 {
-    SetTimer(nullptr, 0, 1, CloseMenu);
-    SendMessageA(form->VxTrayIcon->WindowHandle(), TrayCallbackMessage, 0, WM_RBUTTONUP);
+    OpenTrayMenu(form, 1);
     ++MenuOpenings;
 }
 
