@@ -1,6 +1,7 @@
 // BlendPixel against its per-byte definition, and every SIMD path of the
 // blending loops against the plain two-lane reference, bit for bit.
 
+#include "tests/theme/BitmapTestSupport.h"
 #include "theme/KsBitmap.h"
 #include "theme/KsBlend.h"
 #include "theme/KsCpu.h"
@@ -11,18 +12,6 @@
 #include <vector>
 
 namespace {
-
-struct TRandom {
-    uint32_t State;
-    explicit TRandom(uint32_t seed) : State(seed) {}
-    uint32_t Next()
-    {
-        State ^= State << 13;
-        State ^= State >> 17;
-        State ^= State << 5;
-        return State;
-    }
-};
 
 // The rule as written: byte by byte, with the two special alphas.
 uint32_t BlendByBytes(uint32_t src, uint32_t dst)

@@ -2,28 +2,13 @@
 // float, the rules for greys, transparency and wrapping, and the fast
 // per-colour path against the direct one.
 
+#include "tests/theme/BitmapTestSupport.h"
 #include "theme/KsBitmap.h"
 #include "theme/KsHue.h"
 
 #include <doctest/doctest.h>
 
 #include <vector>
-
-namespace {
-
-struct TRandom {
-    uint32_t State;
-    explicit TRandom(uint32_t seed) : State(seed) {}
-    uint32_t Next()
-    {
-        State ^= State << 13;
-        State ^= State >> 17;
-        State ^= State << 5;
-        return State;
-    }
-};
-
-} // namespace
 
 TEST_CASE("HueShiftPixel gives the single-precision results")
 {

@@ -3,6 +3,7 @@
 
 #include "framework/Stream.h"
 #include "tests/support/GdiCount.h"
+#include "tests/theme/BitmapTestSupport.h"
 #include "theme/KsBitmap.h"
 
 #include <doctest/doctest.h>
@@ -17,14 +18,6 @@ struct TChangeCounter {
     int Count = 0;
     void Changed(TObject*) { ++Count; }
 };
-
-TOwned<TKsBitmap> MakeBitmap(int width, int height, uint32_t fill = 0)
-{
-    TOwned<TKsBitmap> bitmap = MakeOwned<TKsBitmap>();
-    bitmap->SetSize(width, height);
-    bitmap->Fill(fill);
-    return bitmap;
-}
 
 std::string RaisedMessage(TKsBitmap& bitmap, int width, int height)
 {

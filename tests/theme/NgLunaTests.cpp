@@ -1,4 +1,5 @@
 #include "tests/support/GdiCount.h"
+#include "tests/theme/BitmapTestSupport.h"
 #include "tests/theme/ThemeTestSupport.h"
 #include "theme/NgLuna.h"
 
@@ -44,14 +45,6 @@ struct TPiece {
     RECT Source;
     RECT Target;
 };
-
-TOwned<TKsBitmap> MakeBitmap(int width, int height, uint32_t fill = 0)
-{
-    TOwned<TKsBitmap> bitmap = MakeOwned<TKsBitmap>();
-    bitmap->SetSize(width, height);
-    bitmap->Fill(fill);
-    return bitmap;
-}
 }
 
 // Luna with an atlas resource that the module does not hold.
