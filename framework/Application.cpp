@@ -32,33 +32,33 @@ std::string TitleFromExeName()
 TApplication::TApplication(TComponent* owner) : TComponent(owner)
 {
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    icon_ = LoadIconA(instance, "MAINICON");
-    if (!icon_)
-        icon_ = LoadIconA(nullptr, IDI_APPLICATION);
-    title_ = TitleFromExeName();
+    FIcon = LoadIconA(instance, "MAINICON");
+    if (!FIcon)
+        FIcon = LoadIconA(nullptr, IDI_APPLICATION);
+    FTitle = TitleFromExeName();
 
     WNDCLASSA windowClass = {};
     windowClass.lpfnWndProc = WindowProc;
     windowClass.hInstance = instance;
-    windowClass.hIcon = icon_;
+    windowClass.hIcon = FIcon;
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.lpszClassName = ApplicationWindowClass;
     RegisterClassA(&windowClass);
 
     // A zero-sized popup in the middle of the screen: it stands for the
     // program (taskbar button, owner of boxes) but is never shown itself.
-    handle_ = CreateWindowExA(0, ApplicationWindowClass, title_.c_str(),
+    FHandle = CreateWindowExA(0, ApplicationWindowClass, FTitle.c_str(),
                               WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
                               GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2,
                               0, 0, nullptr, nullptr, instance, this);
-    if (!handle_) {
+    if (!FHandle) {
         UnregisterClassA(ApplicationWindowClass, instance);
         throw EOutOfResources("Error creating window");
     }
     try {
         FMouseTracker = std::make_unique<TMouseTracker>();
     } catch (...) {
-        DestroyWindow(handle_);
+        DestroyWindow(FHandle);
         UnregisterClassA(ApplicationWindowClass, instance);
         throw;
     }
@@ -71,7 +71,7 @@ TApplication::~TApplication()
         Components(ComponentCount() - 1)->Free();
     FMainForm = nullptr;
     FMouseTracker.reset();
-    DestroyWindow(handle_);
+    DestroyWindow(FHandle);
     UnregisterClassA(ApplicationWindowClass, GetModuleHandleA(nullptr));
 }
 
@@ -83,10 +83,10 @@ void TApplication::Initialize()
 
 void TApplication::SetTitle(const std::string& title)
 {
-    if (title == title_)
+    if (title == FTitle)
         return;
-    title_ = title;
-    SetWindowTextA(handle_, title_.c_str());
+    FTitle = title;
+    SetWindowTextA(FHandle, FTitle.c_str());
 }
 
 void TApplication::FormCreated(TCustomForm* form)
@@ -106,9 +106,9 @@ void TApplication::Notification(TComponent* component, TOperation operation)
 
 void TApplication::Run()
 {
-    if (FMainForm && showMainForm_)
+    if (FMainForm && FShowMainForm)
         FMainForm->Show();
-    while (!terminated_)
+    while (!FTerminated)
         HandleMessage();
 }
 
@@ -128,7 +128,7 @@ void TApplication::HandleMessage()
 {
     if (!ProcessMessage()) {
         Idle();
-        if (!terminated_)
+        if (!FTerminated)
             WaitMessage();
     }
 }
@@ -139,7 +139,7 @@ bool TApplication::ProcessMessage()
     if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
         return false;
     if (message.message == WM_QUIT) {
-        terminated_ = true;
+        FTerminated = true;
         return true;
     }
     // The keyboard step calls into controls: its errors are reported here
@@ -179,11 +179,11 @@ void TApplication::ControlDestroying(TControl* control)
 
 void TApplication::Minimize()
 {
-    if (IsIconic(handle_))
+    if (IsIconic(FHandle))
         return;
     NormalizeTopMosts();
-    SetActiveWindow(handle_);
-    ShowWindow(handle_, SW_MINIMIZE);
+    SetActiveWindow(FHandle);
+    ShowWindow(FHandle, SW_MINIMIZE);
     // Windows hides the windows an application window owns when it is
     // minimized; where the system leaves some showing, hide them here.
     FHiddenWindows.clear();
@@ -195,10 +195,10 @@ void TApplication::Minimize()
 
 void TApplication::Restore()
 {
-    if (!IsIconic(handle_))
+    if (!IsIconic(FHandle))
         return;
-    SetActiveWindow(handle_);
-    ShowWindow(handle_, SW_RESTORE);
+    SetActiveWindow(FHandle);
+    ShowWindow(FHandle, SW_RESTORE);
     for (HWND window : FHiddenWindows)
         if (IsWindow(window))
             ShowWindow(window, SW_SHOWNA);
@@ -214,7 +214,7 @@ void TApplication::Restore()
 BOOL CALLBACK TApplication::CollectOwned(HWND window, LPARAM self)
 {
     auto* application = reinterpret_cast<TApplication*>(self);
-    if (GetWindow(window, GW_OWNER) == application->handle_ && IsWindowVisible(window))
+    if (GetWindow(window, GW_OWNER) == application->FHandle && IsWindowVisible(window))
         application->FHiddenWindows.push_back(window);
     return TRUE;
 }
@@ -222,7 +222,7 @@ BOOL CALLBACK TApplication::CollectOwned(HWND window, LPARAM self)
 BOOL CALLBACK TApplication::CollectTopMost(HWND window, LPARAM self)
 {
     auto* application = reinterpret_cast<TApplication*>(self);
-    if (window != application->handle_ && IsWindowVisible(window) &&
+    if (window != application->FHandle && IsWindowVisible(window) &&
         (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST))
         application->FTopMostWindows.push_back(window);
     return TRUE;
@@ -253,8 +253,8 @@ int TApplication::MessageBox(const std::string& text, const std::string& caption
     HWND active = GetActiveWindow();
     int result;
     {
-        TDisabledTaskWindows disabled(handle_);
-        result = MessageBoxFunction(handle_, text.c_str(), caption.c_str(), flags);
+        TDisabledTaskWindows disabled(FHandle);
+        result = MessageBoxFunction(FHandle, text.c_str(), caption.c_str(), flags);
     }
     if (active && IsWindow(active))
         SetActiveWindow(active);
@@ -276,7 +276,7 @@ void TApplication::HandleException(TObject* /*sender*/)
 
 void TApplication::ShowException(const std::exception& error)
 {
-    MessageBox(error.what(), title_, MB_OK | MB_ICONSTOP);
+    MessageBox(error.what(), FTitle, MB_OK | MB_ICONSTOP);
 }
 
 LRESULT CALLBACK TApplication::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -284,7 +284,7 @@ LRESULT CALLBACK TApplication::WindowProc(HWND window, UINT message, WPARAM wPar
     if (message == WM_NCCREATE) {
         auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
         auto* owner = static_cast<TApplication*>(create->lpCreateParams);
-        owner->handle_ = window;
+        owner->FHandle = window;
         SetWindowLongA(window, GWL_USERDATA, reinterpret_cast<LONG>(owner));
     }
     auto* self = reinterpret_cast<TApplication*>(GetWindowLongA(window, GWL_USERDATA));
@@ -316,9 +316,9 @@ LRESULT TApplication::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
             Restore();
             return 0;
         }
-        return DefWindowProcA(handle_, message, wParam, lParam);
+        return DefWindowProcA(FHandle, message, wParam, lParam);
     default:
-        return DefWindowProcA(handle_, message, wParam, lParam);
+        return DefWindowProcA(FHandle, message, wParam, lParam);
     }
 }
 

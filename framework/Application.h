@@ -32,20 +32,20 @@ public:
     ~TApplication() override;
 
     // The hidden application window; never shown.
-    HWND Handle() const { return handle_; }
+    HWND Handle() const { return FHandle; }
 
     void Initialize();
 
-    const std::string& Title() const { return title_; }
+    const std::string& Title() const { return FTitle; }
     void SetTitle(const std::string& title);
 
     // The program icon "MAINICON", or the system's default application
     // icon while the module has none.
-    HICON Icon() const { return icon_; }
+    HICON Icon() const { return FIcon; }
 
     // Whether the main form is shown when the message loop starts.
-    bool ShowMainForm() const { return showMainForm_; }
-    void SetShowMainForm(bool show) { showMainForm_ = show; }
+    bool ShowMainForm() const { return FShowMainForm; }
+    void SetShowMainForm(bool show) { FShowMainForm = show; }
 
     // Creates a form owned by the application; reference is set before the
     // form's layout is read and OnCreate runs. The first form created this
@@ -70,7 +70,7 @@ public:
     // loop until Terminate's quit message arrives.
     void Run();
     void Terminate();
-    bool Terminated() const { return terminated_; }
+    bool Terminated() const { return FTerminated; }
     // Handles every message waiting in the queue, then returns.
     void ProcessMessages();
     // Handles one message if one is waiting; false when the queue is empty.
@@ -118,11 +118,11 @@ private:
     static BOOL CALLBACK CollectTopMost(HWND window, LPARAM self);
     static BOOL CALLBACK CollectOwned(HWND window, LPARAM self);
 
-    HWND handle_ = nullptr;
-    HICON icon_ = nullptr;
-    std::string title_;
-    bool showMainForm_ = true;
-    bool terminated_ = false;
+    HWND FHandle = nullptr;
+    HICON FIcon = nullptr;
+    std::string FTitle;
+    bool FShowMainForm = true;
+    bool FTerminated = false;
     TCustomForm* FMainForm = nullptr;
     std::unique_ptr<TMouseTracker> FMouseTracker;
     int FTopMostLevel = 0;

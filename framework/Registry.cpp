@@ -5,14 +5,14 @@
 
 #include <vector>
 
-TRegistry::TRegistry(REGSAM access) : access_(access) {}
+TRegistry::TRegistry(REGSAM access) : FAccess(access) {}
 
 void TRegistry::SetRootKey(HKEY root)
 {
-    if (root == rootKey_)
+    if (root == FRootKey)
         return;
     CloseKey();
-    rootKey_ = root;
+    FRootKey = root;
 }
 
 bool TRegistry::IsRelative(const std::string& key) const
@@ -23,7 +23,7 @@ bool TRegistry::IsRelative(const std::string& key) const
 HKEY TRegistry::BaseKey(const std::string& key, std::string& relativePath) const
 {
     relativePath = IsRelative(key) ? key : key.substr(1);
-    return IsRelative(key) && currentKey_.Get() ? currentKey_.Get() : rootKey_;
+    return IsRelative(key) && FCurrentKey.Get() ? FCurrentKey.Get() : FRootKey;
 }
 
 bool TRegistry::OpenKey(const std::string& key, bool create)
@@ -34,23 +34,23 @@ bool TRegistry::OpenKey(const std::string& key, bool create)
     LONG status;
     if (create)
         status = RegCreateKeyExA(base, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                 access_, nullptr, &opened, nullptr);
+                                 FAccess, nullptr, &opened, nullptr);
     else
-        status = RegOpenKeyExA(base, path.c_str(), 0, access_, &opened);
+        status = RegOpenKeyExA(base, path.c_str(), 0, FAccess, &opened);
     if (status != ERROR_SUCCESS)
         return false;
 
-    if (IsRelative(key) && currentKey_.Get() && !currentPath_.empty())
-        path = currentPath_ + "\\" + path;
-    currentKey_.Reset(opened);
-    currentPath_ = path;
+    if (IsRelative(key) && FCurrentKey.Get() && !FCurrentPath.empty())
+        path = FCurrentPath + "\\" + path;
+    FCurrentKey.Reset(opened);
+    FCurrentPath = path;
     return true;
 }
 
 void TRegistry::CloseKey()
 {
-    currentKey_.Reset();
-    currentPath_.clear();
+    FCurrentKey.Reset();
+    FCurrentPath.clear();
 }
 
 bool TRegistry::KeyExists(const std::string& key)
@@ -58,7 +58,7 @@ bool TRegistry::KeyExists(const std::string& key)
     std::string path;
     HKEY base = BaseKey(key, path);
     HKEY opened = nullptr;
-    if (RegOpenKeyExA(base, path.c_str(), 0, access_, &opened) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(base, path.c_str(), 0, FAccess, &opened) != ERROR_SUCCESS)
         return false;
     TRegKey owner(opened);
     return true;
@@ -69,7 +69,7 @@ bool TRegistry::CreateKey(const std::string& key)
     std::string path;
     HKEY base = BaseKey(key, path);
     HKEY created = nullptr;
-    if (RegCreateKeyExA(base, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access_,
+    if (RegCreateKeyExA(base, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, FAccess,
                         nullptr, &created, nullptr) != ERROR_SUCCESS)
         throw ERegistryException(Format("Failed to create key %s", key.c_str()));
     TRegKey owner(created);
@@ -78,14 +78,14 @@ bool TRegistry::CreateKey(const std::string& key)
 
 bool TRegistry::ValueExists(const std::string& name)
 {
-    return currentKey_.Get() &&
-           RegQueryValueExA(currentKey_.Get(), name.c_str(), nullptr, nullptr, nullptr, nullptr) ==
+    return FCurrentKey.Get() &&
+           RegQueryValueExA(FCurrentKey.Get(), name.c_str(), nullptr, nullptr, nullptr, nullptr) ==
                ERROR_SUCCESS;
 }
 
 bool TRegistry::DeleteValue(const std::string& name)
 {
-    return currentKey_.Get() && RegDeleteValueA(currentKey_.Get(), name.c_str()) == ERROR_SUCCESS;
+    return FCurrentKey.Get() && RegDeleteValueA(FCurrentKey.Get(), name.c_str()) == ERROR_SUCCESS;
 }
 
 int TRegistry::ReadInteger(const std::string& name)
@@ -93,8 +93,8 @@ int TRegistry::ReadInteger(const std::string& name)
     DWORD type = 0;
     DWORD value = 0;
     DWORD size = sizeof value;
-    LONG status = currentKey_.Get()
-                      ? RegQueryValueExA(currentKey_.Get(), name.c_str(), nullptr, &type,
+    LONG status = FCurrentKey.Get()
+                      ? RegQueryValueExA(FCurrentKey.Get(), name.c_str(), nullptr, &type,
                                          reinterpret_cast<BYTE*>(&value), &size)
                       : ERROR_INVALID_HANDLE;
     if (status == ERROR_MORE_DATA || (status == ERROR_SUCCESS && type != REG_DWORD))
@@ -106,7 +106,7 @@ int TRegistry::ReadInteger(const std::string& name)
 
 std::string TRegistry::ReadString(const std::string& name)
 {
-    HKEY key = currentKey_.Get();
+    HKEY key = FCurrentKey.Get();
     DWORD type = 0;
     DWORD size = 0;
     if (!key || RegQueryValueExA(key, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
@@ -122,8 +122,8 @@ std::string TRegistry::ReadString(const std::string& name)
 
 void TRegistry::WriteData(const std::string& name, DWORD type, const void* data, DWORD size)
 {
-    if (!currentKey_.Get() ||
-        RegSetValueExA(currentKey_.Get(), name.c_str(), 0, type, static_cast<const BYTE*>(data),
+    if (!FCurrentKey.Get() ||
+        RegSetValueExA(FCurrentKey.Get(), name.c_str(), 0, type, static_cast<const BYTE*>(data),
                        size) != ERROR_SUCCESS)
         throw ERegistryException(Format("Failed to set data for '%s'", name.c_str()));
 }

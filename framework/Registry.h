@@ -23,14 +23,14 @@ public:
     TRegistry(const TRegistry&) = delete;
     TRegistry& operator=(const TRegistry&) = delete;
 
-    HKEY RootKey() const { return rootKey_; }
+    HKEY RootKey() const { return FRootKey; }
     // Closes the current key.
     void SetRootKey(HKEY root);
-    REGSAM Access() const { return access_; }
-    void SetAccess(REGSAM access) { access_ = access; }
+    REGSAM Access() const { return FAccess; }
+    void SetAccess(REGSAM access) { FAccess = access; }
 
-    HKEY CurrentKey() const { return currentKey_.Get(); }
-    const std::string& CurrentPath() const { return currentPath_; }
+    HKEY CurrentKey() const { return FCurrentKey.Get(); }
+    const std::string& CurrentPath() const { return FCurrentPath; }
 
     // Makes the key current; with create set, missing keys (and their
     // parents) are created. False when it can't be opened or created.
@@ -59,8 +59,8 @@ private:
     bool IsRelative(const std::string& key) const;
     void WriteData(const std::string& name, DWORD type, const void* data, DWORD size);
 
-    HKEY rootKey_ = HKEY_CURRENT_USER;
-    REGSAM access_;
-    TRegKey currentKey_;
-    std::string currentPath_;
+    HKEY FRootKey = HKEY_CURRENT_USER;
+    REGSAM FAccess;
+    TRegKey FCurrentKey;
+    std::string FCurrentPath;
 };
