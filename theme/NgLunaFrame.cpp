@@ -13,38 +13,54 @@ void Copy(TKsBitmap& atlas, TKsBitmap& target, int x, int y, const RECT& src)
 {
     CopyPiece(atlas, target, x, y, src, false);
 }
+
+// Where the pieces of one frame style lie in the atlases. The caption's
+// corners are 10 pixels wide; each border has a square cap where it meets
+// the caption or the bottom.
+struct TFrameArt {
+    int Border;
+    int Caption;
+    RECT CaptionLeft, CaptionMiddle, CaptionRight;
+    RECT BottomLeft, BottomMiddle, BottomRight;
+    RECT LeftCap, LeftMiddle, RightCap, RightMiddle;
+};
+
+const TFrameArt StandardFrame = {
+    3, 29,
+    {0, 0, 10, 29}, {10, 0, 56, 29}, {56, 0, 66, 29},                    // caption
+    {0, 57, 3, 60}, {3, 57, 62, 60}, {63, 57, 66, 60},                   // bottom
+    {0, 29, 3, 32}, {0, 32, 3, 57}, {63, 29, 66, 32}, {63, 32, 66, 57},  // sides
+};
+const TFrameArt ToolWindowFrame = {
+    2, 19,
+    {66, 0, 76, 19}, {76, 0, 121, 19}, {121, 0, 131, 19},                        // caption
+    {66, 49, 68, 51}, {68, 49, 129, 51}, {130, 49, 132, 51},                     // bottom
+    {66, 19, 68, 21}, {66, 22, 69, 49}, {130, 19, 132, 21}, {130, 22, 132, 49},  // sides
+};
 }
 
 // Caption corners and border caps are copied, the stretches fill in
 // between; all opaque, the region cuts the caption's magenta corners off.
 void TNgLuna::DrawFormFrame(TKsBitmap& bitmap, int width, int height, const RECT&, bool active, int borderStyle)
 {
+    if (borderStyle != 1 && borderStyle != 2)
+        return;
+    const TFrameArt& art = borderStyle == 1 ? StandardFrame : ToolWindowFrame;
     TKsBitmap& atlas = active ? *FActive : *FInactive;
     const int w = width;
     const int h = height;
-    if (borderStyle == 1) {
-        Copy(atlas, bitmap, 0, 0, Rect(0, 0, 10, 29));
-        StretchPiece(atlas, bitmap, Rect(10, 0, w - 10, 29), Rect(10, 0, 56, 29));
-        Copy(atlas, bitmap, w - 10, 0, Rect(56, 0, 66, 29));
-        Copy(atlas, bitmap, 0, h - 3, Rect(0, 57, 3, 60));
-        StretchPiece(atlas, bitmap, Rect(3, h - 3, w - 3, h), Rect(3, 57, 62, 60));
-        Copy(atlas, bitmap, w - 3, h - 3, Rect(63, 57, 66, 60));
-        Copy(atlas, bitmap, 0, 29, Rect(0, 29, 3, 32));
-        StretchPiece(atlas, bitmap, Rect(0, 32, 3, h - 3), Rect(0, 32, 3, 57));
-        Copy(atlas, bitmap, w - 3, 29, Rect(63, 29, 66, 32));
-        StretchPiece(atlas, bitmap, Rect(w - 3, 32, w, h - 3), Rect(63, 32, 66, 57));
-    } else if (borderStyle == 2) {
-        Copy(atlas, bitmap, 0, 0, Rect(66, 0, 76, 19));
-        StretchPiece(atlas, bitmap, Rect(10, 0, w - 10, 19), Rect(76, 0, 121, 19));
-        Copy(atlas, bitmap, w - 10, 0, Rect(121, 0, 131, 19));
-        Copy(atlas, bitmap, 0, h - 2, Rect(66, 49, 68, 51));
-        StretchPiece(atlas, bitmap, Rect(2, h - 2, w - 2, h), Rect(68, 49, 129, 51));
-        Copy(atlas, bitmap, w - 2, h - 2, Rect(130, 49, 132, 51));
-        Copy(atlas, bitmap, 0, 19, Rect(66, 19, 68, 21));
-        StretchPiece(atlas, bitmap, Rect(0, 21, 2, h - 2), Rect(66, 22, 69, 49));
-        Copy(atlas, bitmap, w - 2, 19, Rect(130, 19, 132, 21));
-        StretchPiece(atlas, bitmap, Rect(w - 2, 21, w, h - 2), Rect(130, 22, 132, 49));
-    }
+    const int b = art.Border;
+    const int c = art.Caption;
+    Copy(atlas, bitmap, 0, 0, art.CaptionLeft);
+    StretchPiece(atlas, bitmap, Rect(10, 0, w - 10, c), art.CaptionMiddle);
+    Copy(atlas, bitmap, w - 10, 0, art.CaptionRight);
+    Copy(atlas, bitmap, 0, h - b, art.BottomLeft);
+    StretchPiece(atlas, bitmap, Rect(b, h - b, w - b, h), art.BottomMiddle);
+    Copy(atlas, bitmap, w - b, h - b, art.BottomRight);
+    Copy(atlas, bitmap, 0, c, art.LeftCap);
+    StretchPiece(atlas, bitmap, Rect(0, c + b, b, h - b), art.LeftMiddle);
+    Copy(atlas, bitmap, w - b, c, art.RightCap);
+    StretchPiece(atlas, bitmap, Rect(w - b, c + b, w, h - b), art.RightMiddle);
 }
 
 void TNgLuna::DrawCaptionButton(TKsBitmap& bitmap, const RECT& rect, int button, bool hot, bool pressed,
