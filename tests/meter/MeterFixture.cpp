@@ -100,9 +100,14 @@ void TMeterFixture::FreeForm()
     frmQuorvel = nullptr;
 }
 
+void CloseMenuAfter(UINT ms)
+{
+    SetTimer(nullptr, 0, ms, CloseMenu);
+}
+
 void OpenTrayMenu(TfrmQuorvel* form, UINT closeAfterMs)
 {
-    SetTimer(nullptr, 0, closeAfterMs, CloseMenu);
+    CloseMenuAfter(closeAfterMs);
     SendMessageA(form->VxTrayIcon->WindowHandle(), TrayCallbackMessage, 0, WM_RBUTTONUP);
 }
 

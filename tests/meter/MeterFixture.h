@@ -47,6 +47,8 @@ struct TMeterFixture {
     static int Sleeps;
 };
 
+// Ends the open menu after ms, from a timer that runs in the menu's loop.
+void CloseMenuAfter(UINT ms);
 // Right-click on the controller's tray icon; the menu closes itself after
 // closeAfterMs.
 void OpenTrayMenu(TfrmQuorvel* form, UINT closeAfterMs = 30);

@@ -1,4 +1,4 @@
-#include "tests/meter/ShellRecorder.h"
+#include "tests/meter/MeterFixture.h"
 #include "tests/support/MessagePump.h"
 
 #include "framework/Application.h"
@@ -37,12 +37,7 @@ struct TTrayEvents {
     {
         Log.push_back("popup");
         // The menu's own loop runs until this closes it.
-        SetTimer(nullptr, 0, 50, CloseMenu);
-    }
-    static void CALLBACK CloseMenu(HWND, UINT, UINT_PTR id, DWORD)
-    {
-        KillTimer(nullptr, id);
-        EndMenu();
+        CloseMenuAfter(50);
     }
 };
 
