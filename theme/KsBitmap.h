@@ -17,6 +17,12 @@
 // Our members, not the Win32 A/W macro (see Canvas.h).
 #undef DrawText
 
+// DrawText formats of single-line text centred vertically (36, 37, 38).
+constexpr UINT KsTextLeft = DT_SINGLELINE | DT_VCENTER | DT_LEFT;
+constexpr UINT KsTextCentred = DT_SINGLELINE | DT_VCENTER | DT_CENTER;
+constexpr UINT KsTextRight = DT_SINGLELINE | DT_VCENTER | DT_RIGHT;
+static_assert(KsTextLeft == 36 && KsTextCentred == 37 && KsTextRight == 38, "the theme's text formats");
+
 class TBitmap;
 class TCanvas;
 class TGraphic;
@@ -116,7 +122,7 @@ public:
     int TextWidth(const std::string& text);
     int TextHeight(const std::string& text);
     // Transparent background, Font's colour; format as for DrawTextA
-    // (36, 37, 38: single line, vertically centred, left/centre/right).
+    // (KsTextLeft, KsTextCentred, KsTextRight above, for instance).
     void DrawText(const std::string& text, const RECT& rect, UINT format);
     // The text turned by a quarter: top of the letters toward rect's right
     // edge when clockwise, toward its left edge otherwise.

@@ -8,9 +8,6 @@
 #include <cmath>
 
 namespace {
-const UINT TextLeft = 36;
-const UINT TextCentred = 37;
-
 const uint32_t ProgressGreen = MakeColor(33, 195, 33, 255);
 
 RECT Rect(LONG left, LONG top, LONG right, LONG bottom)
@@ -141,7 +138,7 @@ void TNgLuna::DrawHeaderBar(TKsBitmap& bitmap, const RECT& rect, const std::stri
     bitmap.GradientFill(Rect(rect.left, rect.top + 1, rect.right, rect.top + 2), from, to, false);
     bitmap.GradientFill(Rect(rect.left, rect.top + 2, rect.right, rect.bottom), from, to, false);
     UseFont(bitmap, 4, 15);
-    bitmap.DrawText(text, Rect(rect.left + 5, rect.top, rect.right - 5, rect.bottom), TextLeft);
+    bitmap.DrawText(text, Rect(rect.left + 5, rect.top, rect.right - 5, rect.bottom), KsTextLeft);
 }
 
 void TNgLuna::DrawSmallButton(TKsBitmap& bitmap, const RECT& rect, int glyph, int state, bool down)
@@ -164,7 +161,7 @@ void TNgLuna::DrawGroupFrame(TKsBitmap& bitmap, const RECT& frameRect, const REC
     const POINT path[] = {{r - 2, t}, {r, t + 2}, {r, b - 2}, {r - 2, b}, {l + 2, b}, {l, b - 2}, {l, t + 2}, {l + 2, t}};
     for (const POINT& point : path)
         bitmap.LineTo(point.x, point.y, line);
-    bitmap.DrawText(caption, captionRect, TextCentred);
+    bitmap.DrawText(caption, captionRect, KsTextCentred);
 }
 
 void TNgLuna::DrawScrollTrack(TKsBitmap& bitmap, const RECT& rect, bool kind)

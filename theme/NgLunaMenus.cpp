@@ -5,11 +5,6 @@
 #include "theme/NgLuna.h"
 
 namespace {
-// Format values of the text drawing: single line, vertically centred.
-const UINT TextLeft = 36;
-const UINT TextCentred = 37;
-const UINT TextRight = 38;
-
 // Width of the icon cell at the left of a popup item.
 const int IconCellWidth = 22;
 
@@ -85,7 +80,7 @@ void TNgLuna::DrawMenuBarItem(TKsBitmap& bitmap, const TNgMenuItemData& item, co
         bitmap.FillRect(inner, Pixel(7));
         bitmap.DrawFrame(inner, Pixel(5));
     }
-    bitmap.DrawText(item.Caption, inner, TextCentred);
+    bitmap.DrawText(item.Caption, inner, KsTextCentred);
 }
 
 void TNgLuna::DrawMenuBarButton(TKsBitmap& bitmap, const TNgMenuItemData& item, const RECT& rect, bool selected,
@@ -144,11 +139,11 @@ void TNgLuna::DrawPopupItem(TKsBitmap& bitmap, const TNgMenuItemData& item, cons
         bitmap.Font().SetColor(GetColor(14));
     RECT textRect = rect;
     textRect.left += 26;
-    bitmap.DrawText(item.Caption, textRect, TextLeft);
+    bitmap.DrawText(item.Caption, textRect, KsTextLeft);
     if (!item.ShortCut.empty()) {
         RECT shortCutRect = textRect;
         shortCutRect.right -= RectHeight(rect);
-        bitmap.DrawText(item.ShortCut, shortCutRect, TextRight);
+        bitmap.DrawText(item.ShortCut, shortCutRect, KsTextRight);
     }
     if (item.Count > 0)
         DrawSubmenuArrow(bitmap, rect, background, ColorToPixel(bitmap.Font().Color(), 255));

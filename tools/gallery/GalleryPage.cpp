@@ -8,9 +8,6 @@ const uint32_t Grey = MakeColor(96, 96, 96, 255);
 // Behind the frames, and where their region cuts the corners away.
 const uint32_t Desktop = MakeColor(58, 110, 165, 255);
 
-const UINT TextLeft = 36;
-const UINT TextCentred = 37;
-
 RECT Rect(int left, int top, int right, int bottom)
 {
     return RECT{left, top, right, bottom};
@@ -28,7 +25,7 @@ public:
     void Draw(const std::string& title);
 
 private:
-    void Label(const std::string& text, int x, int y, int width, UINT format = TextLeft, bool bold = false);
+    void Label(const std::string& text, int x, int y, int width, UINT format = KsTextLeft, bool bold = false);
     int Heading(const std::string& text, int y);
     void UseThemeFont(int index, int colorIndex);
 
@@ -67,7 +64,7 @@ void TGallery::Label(const std::string& text, int x, int y, int width, UINT form
 
 int TGallery::Heading(const std::string& text, int y)
 {
-    Label(text, 10, y, GalleryColumnWidth - 20, TextLeft, true);
+    Label(text, 10, y, GalleryColumnWidth - 20, KsTextLeft, true);
     Page.FillRect(Sized(X0 + 10, Y0 + y + 15, GalleryColumnWidth - 20, 1), Grey);
     return y + 20;
 }
@@ -78,7 +75,7 @@ void TGallery::Draw(const std::string& title)
     Page.Font().SetSize(12);
     Page.Font().SetStyle(TFontStyles{fsBold});
     Page.Font().SetColor(clBlack);
-    Page.DrawText(title, Sized(X0 + 10, Y0 + 4, 500, 22), TextLeft);
+    Page.DrawText(title, Sized(X0 + 10, Y0 + 4, 500, 22), KsTextLeft);
     int y = 32;
     y = Frames(y);
     y = CaptionButtons(y);
@@ -131,9 +128,9 @@ void TGallery::Frame(int x, int y, int style, bool active, const std::string& ca
     frame->Font().SetColor(clBlack);
     RECT shadow = text;
     OffsetRect(&shadow, 1, 1);
-    frame->DrawText(fitted, shadow, TextLeft | DT_NOPREFIX);
+    frame->DrawText(fitted, shadow, KsTextLeft | DT_NOPREFIX);
     frame->Font().SetColor(Theme.GetColor(active ? 0 : 2));
-    frame->DrawText(fitted, text, TextLeft | DT_NOPREFIX);
+    frame->DrawText(fitted, text, KsTextLeft | DT_NOPREFIX);
 
     HRGN region = Theme.CreateFormRegion(w, h, style);
     for (int j = 0; j < h; ++j)
@@ -205,10 +202,10 @@ int TGallery::Buttons(int y)
             RECT text = Rect(0, 0, w, h);
             if (state == 2)
                 OffsetRect(&text, 1, 1);
-            face->DrawText("&OK", text, TextCentred);
+            face->DrawText("&OK", text, KsTextCentred);
             face->DrawBitmap(Page, X0 + bx, Y0 + y + (size ? 30 : 0));
         }
-        Label(names[state], x, y + 72, 120, TextCentred);
+        Label(names[state], x, y + 72, 120, KsTextCentred);
     }
     return y + 92;
 }
@@ -267,7 +264,7 @@ int TGallery::ChecksAndProgress(int y)
         bar.bottom = bar.top + RectHeight(content) * 70 / 100;
         Theme.DrawProgressChunks(Page, content, bar, 1, i == 1);
     }
-    Label("vertical", px + 440, y + 92, 65, TextCentred);
+    Label("vertical", px + 440, y + 92, 65, KsTextCentred);
     return y + 112;
 }
 
@@ -463,7 +460,7 @@ int TGallery::Tabs(int y)
         Page.Font().SetSize(8);
         Page.Font().SetStyle(TFontStyles());
         Page.Font().SetColor(clBlack);
-        Page.DrawText(names[i], tab, TextCentred);
+        Page.DrawText(names[i], tab, KsTextCentred);
     }
     return y + 90;
 }
