@@ -52,11 +52,6 @@ TSpan Inside(long long base, int length, int limit)
     return TSpan{static_cast<int>(from), static_cast<int>(to)};
 }
 
-COLORREF PixelRGB(uint32_t pixel)
-{
-    return RGB(static_cast<BYTE>(pixel >> 16), static_cast<BYTE>(pixel >> 8), static_cast<BYTE>(pixel));
-}
-
 // 64-bit multiply, then a division rounded to nearest (values >= 0).
 int MulDivRounded(int value, int numerator, int denominator)
 {
@@ -504,7 +499,7 @@ void TKsBitmap::MoveTo(int x, int y)
 void TKsBitmap::LineTo(int x, int y, uint32_t value)
 {
     if (FDC) {
-        TGdiHandle<HPEN> pen(CreatePen(PS_SOLID, 1, PixelRGB(value)));
+        TGdiHandle<HPEN> pen(CreatePen(PS_SOLID, 1, PixelToColor(value)));
         TSelectObject selected(FDC, pen.Get());
         MoveToEx(FDC, FPenPos.x, FPenPos.y, nullptr);
         ::LineTo(FDC, x, y);
@@ -516,7 +511,7 @@ void TKsBitmap::DrawRoundFrame(const RECT& rect, int radius, uint32_t value)
 {
     if (!FDC)
         return;
-    TGdiHandle<HPEN> pen(CreatePen(PS_SOLID, 1, PixelRGB(value)));
+    TGdiHandle<HPEN> pen(CreatePen(PS_SOLID, 1, PixelToColor(value)));
     TSelectObject selectedPen(FDC, pen.Get());
     TSelectObject selectedBrush(FDC, GetStockObject(NULL_BRUSH));
     RoundRect(FDC, rect.left, rect.top, rect.right, rect.bottom, radius, radius);
@@ -526,8 +521,8 @@ void TKsBitmap::FillRoundRect(const RECT& rect, int radius, uint32_t value)
 {
     if (!FDC)
         return;
-    TGdiHandle<HPEN> pen(CreatePen(PS_SOLID, 1, PixelRGB(value)));
-    TGdiHandle<HBRUSH> brush(CreateSolidBrush(PixelRGB(value)));
+    TGdiHandle<HPEN> pen(CreatePen(PS_SOLID, 1, PixelToColor(value)));
+    TGdiHandle<HBRUSH> brush(CreateSolidBrush(PixelToColor(value)));
     TSelectObject selectedPen(FDC, pen.Get());
     TSelectObject selectedBrush(FDC, brush.Get());
     RoundRect(FDC, rect.left, rect.top, rect.right, rect.bottom, radius, radius);
@@ -537,7 +532,7 @@ void TKsBitmap::DrawFocusRect(const RECT& rect, uint32_t value)
 {
     if (!FDC)
         return;
-    TGdiHandle<HPEN> pen(CreatePen(PS_SOLID, 1, PixelRGB(value)));
+    TGdiHandle<HPEN> pen(CreatePen(PS_SOLID, 1, PixelToColor(value)));
     TSelectObject selectedPen(FDC, pen.Get());
     TSelectObject selectedBrush(FDC, GetStockObject(NULL_BRUSH));
     ::DrawFocusRect(FDC, &rect);
