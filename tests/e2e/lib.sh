@@ -132,6 +132,78 @@ hex8() {
     printf '%08x' "$1"
 }
 
+# wait_for SECONDS COMMAND...: until the command succeeds.
+wait_for() {
+    deadline=$(( $(date +%s) + $1 ))
+    shift
+    until "$@"; do
+        [ "$(date +%s)" -ge "$deadline" ] && return 1
+        sleep 0.3
+    done
+}
+
+# trace_has PATTERN: a line of the relay trace in $TRACE matches.
+trace_has() {
+    grep -aq "$1" "$TRACE"
+}
+
+# screenshot: the whole display into $SHOT. A window that changes while it
+# is read spoils one picture: the callers take another.
+SHOT="$TMP_DIR/shot.ppm"
+screenshot() {
+    xwd -root -silent -display "$DISPLAY" 2>/dev/null | convert xwd:- "ppm:$SHOT" 2>/dev/null
+}
+
+# gauge: "LEVEL X Y" of the gauge in the tray, or nothing.
+gauge() {
+    screenshot && python3 "$E2E_ROOT/tests/e2e/find_gauge.py" "$SHOT"
+}
+
+# wait_gauge LEVEL SECONDS: until the tray shows that gauge (any gauge for
+# LEVEL "any"); prints it.
+wait_gauge() {
+    deadline=$(( $(date +%s) + $2 ))
+    while :; do
+        found=$(gauge)
+        case "$1:$found" in any:?* | "$1:$1 "*) echo "$found"; return 0 ;; esac
+        [ "$(date +%s)" -ge "$deadline" ] && { echo "last seen: '$found'" >&2; return 1; }
+        sleep 0.5
+    done
+}
+
+# aim_at_gauge "LEVEL X Y": ICON_X and ICON_Y, the middle of that gauge.
+aim_at_gauge() {
+    set -- $1
+    ICON_X=$(( $2 + 8 ))
+    ICON_Y=$(( $3 + 8 ))
+}
+
+# open_menu: right-click on the icon of process PID; sets MENU, its window
+# rectangle (rect, MENU_LEFT, MENU_TOP, MENU_RIGHT, MENU_BOTTOM) and the
+# item height H. The menu has a 3-pixel border, eight items of equal height
+# and two separators of 4 pixels (the XP look), after entries 2 and 6. The
+# pointer leaves the icon at once, before the icon's tooltip shows over the
+# menu.
+open_menu() {
+    xdotool mousemove "$ICON_X" "$ICON_Y" click 3 mousemove $(( ICON_X - 100 )) $(( ICON_Y - 100 ))
+    MENU=$(driver find '#32768' - "$PID" 20000) || fail "no popup menu after a right-click"
+    rect=$(value_of rect "$(driver info "$MENU")")
+    MENU_LEFT=${rect%%,*}
+    MENU_TOP=$(echo "$rect" | cut -d, -f2)
+    MENU_RIGHT=$(echo "$rect" | cut -d, -f3)
+    MENU_BOTTOM=$(echo "$rect" | cut -d, -f4)
+    H=$(( (MENU_BOTTOM - MENU_TOP - 6 - 8) / 8 ))
+}
+
+# item_top INDEX: the screen row where entry INDEX (from 0) of the open
+# menu begins.
+item_top() {
+    separators=0
+    [ "$1" -gt 3 ] && separators=1
+    [ "$1" -gt 7 ] && separators=2
+    echo $(( MENU_TOP + 3 + ($1 - separators) * H + separators * 4 ))
+}
+
 # No copy of the program may run in this prefix before a test starts, and
 # nothing an interrupted test changed may linger.
 driver no-mapping 30000 || fail "a copy of Quorvel is already running in $WINEPREFIX"

@@ -11,65 +11,18 @@
 
 fresh_settings
 
-SHOT="$TMP_DIR/shot.ppm"
-screenshot() {
-    xwd -root -silent -display "$DISPLAY" | convert xwd:- "ppm:$SHOT"
-}
-# gauge: "LEVEL X Y" of the gauge in the tray, or nothing.
-gauge() {
-    screenshot && python3 "$E2E_ROOT/tests/e2e/find_gauge.py" "$SHOT"
-}
-# wait_gauge LEVEL SECONDS: until the tray shows that gauge; prints it.
-wait_gauge() {
-    deadline=$(( $(date +%s) + $2 ))
-    while :; do
-        found=$(gauge)
-        case "$found" in "$1 "*) echo "$found"; return 0 ;; esac
-        [ "$(date +%s)" -ge "$deadline" ] && { echo "last seen: '$found'" >&2; return 1; }
-        sleep 0.5
-    done
-}
 # reg_value KEY NAME: "TYPE DATA" of a value of HKEY_CURRENT_USER.
 reg_value() {
     wine reg query "HKCU\\$1" /v "$2" 2>/dev/null | tr -d '\r' |
         sed -n "s/^ *$2 *\(REG_[A-Z_]*\) *\(.*\)$/\1 \2/p"
 }
-# wait_for SECONDS COMMAND...: until the command succeeds.
-wait_for() {
-    deadline=$(( $(date +%s) + $1 ))
-    shift
-    until "$@"; do
-        [ "$(date +%s)" -ge "$deadline" ] && return 1
-        sleep 0.3
-    done
-}
-trace_has() {
-    grep -aq "$1" "$TRACE"
-}
 trace_count() {
     grep -ac "$1" "$TRACE"
 }
 
-# open_menu: right-click on the icon; sets MENU and MENU_TOP.
-open_menu() {
-    xdotool mousemove "$ICON_X" "$ICON_Y" click 3
-    MENU=$(driver find '#32768' - "$PID" 20000) || fail "no popup menu after a right-click"
-    rect=$(value_of rect "$(driver info "$MENU")")
-    MENU_LEFT=${rect%%,*}
-    MENU_TOP=$(echo "$rect" | cut -d, -f2)
-    MENU_HEIGHT=$(( $(echo "$rect" | cut -d, -f4) - MENU_TOP ))
-}
-# choose INDEX: clicks the INDEX-th entry (from 0) of the ten; the menu
-# has a 3-pixel border, eight items of equal height and two separators of
-# 4 pixels (the XP look), after entries 2 and 6.
+# choose INDEX: clicks the INDEX-th entry (from 0) of the ten.
 choose() {
-    item=$(( (MENU_HEIGHT - 6 - 8) / 8 ))
-    separators=0
-    [ "$1" -gt 3 ] && separators=1
-    [ "$1" -gt 7 ] && separators=2
-    items=$(( $1 - separators ))
-    y=$(( MENU_TOP + 3 + items * item + separators * 4 + item / 2 ))
-    xdotool mousemove $(( MENU_LEFT + 40 )) "$y"
+    xdotool mousemove $(( MENU_LEFT + 40 )) $(( $(item_top "$1") + H / 2 ))
     sleep 0.3
     xdotool click 1
     driver wait "$MENU" gone 10000 >/dev/null || fail "the menu stayed open after choosing entry $1"
@@ -84,9 +37,7 @@ PID=$(value_of pid "$(driver info "$window")")
 # The gauge for 99 %: image 11, eleven green rows of twelve.
 found=$(wait_gauge 11 60) || fail "the tray does not show gauge image 11"
 echo "gauge: $found"
-set -- $found
-ICON_X=$(( $2 + 8 ))
-ICON_Y=$(( $3 + 8 ))
+aim_at_gauge "$found"
 
 # The first run wrote the defaults.
 expect "WarnOnLowResources" "$(reg_value "$SETTINGS" WarnOnLowResources)" "REG_DWORD 0x1"

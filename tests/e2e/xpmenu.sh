@@ -14,51 +14,12 @@
 fresh_settings
 
 LOOK="python3 $E2E_ROOT/tests/e2e/xpmenu_look.py"
-SHOT="$TMP_DIR/shot.ppm"
-screenshot() {
-    # A window that changes while it is read spoils one picture: the
-    # callers take another.
-    xwd -root -silent -display "$DISPLAY" 2>/dev/null | convert xwd:- "ppm:$SHOT" 2>/dev/null
-}
-# wait_for SECONDS COMMAND...: until the command succeeds.
-wait_for() {
-    deadline=$(( $(date +%s) + $1 ))
-    shift
-    until "$@"; do
-        [ "$(date +%s)" -ge "$deadline" ] && return 1
-        sleep 0.3
-    done
-}
-trace_has() {
-    grep -aq "$1" "$TRACE"
-}
 # The standard colours: the button face and the highlight, and the
 # selection fill of the look, the highlight lightened by 68 %.
 FACE="192 192 192"
 FRAME="0,0,128"
 FILL="173 173 214"
 
-# open_menu: right-click on the icon; sets MENU, its window rectangle and
-# the item height H. The menu has a 3-pixel border, eight items of equal
-# height and two separators of 4 pixels, after entries 2 and 6. The pointer
-# leaves the icon at once, before the icon's tooltip shows over the menu.
-open_menu() {
-    xdotool mousemove "$ICON_X" "$ICON_Y" click 3 mousemove $(( ICON_X - 100 )) $(( ICON_Y - 100 ))
-    MENU=$(driver find '#32768' - "$PID" 20000) || fail "no popup menu after a right-click"
-    rect=$(value_of rect "$(driver info "$MENU")")
-    MENU_LEFT=${rect%%,*}
-    MENU_TOP=$(echo "$rect" | cut -d, -f2)
-    MENU_RIGHT=$(echo "$rect" | cut -d, -f3)
-    MENU_BOTTOM=$(echo "$rect" | cut -d, -f4)
-    H=$(( (MENU_BOTTOM - MENU_TOP - 6 - 8) / 8 ))
-}
-# item_top INDEX: the screen row where entry INDEX (from 0) begins.
-item_top() {
-    separators=0
-    [ "$1" -gt 3 ] && separators=1
-    [ "$1" -gt 7 ] && separators=2
-    echo $(( MENU_TOP + 3 + ($1 - separators) * H + separators * 4 ))
-}
 # painted: the first item shows the faded strip of the look.
 painted() {
     screenshot && $LOOK gradient "$SHOT" $(( MENU_LEFT + 3 )) $(( MENU_TOP + 4 )) $FACE >/dev/null
@@ -79,14 +40,8 @@ window=$(driver mapping 60000) || fail "no window published within 60 s"
 PID=$(value_of pid "$(driver info "$window")")
 
 # The gauge in the tray tells where to click.
-deadline=$(( $(date +%s) + 60 ))
-until found=$(screenshot && python3 "$E2E_ROOT/tests/e2e/find_gauge.py" "$SHOT") && [ -n "$found" ]; do
-    [ "$(date +%s)" -ge "$deadline" ] && fail "no gauge in the tray"
-    sleep 0.5
-done
-set -- $found
-ICON_X=$(( $2 + 8 ))
-ICON_Y=$(( $3 + 8 ))
+found=$(wait_gauge any 60) || fail "no gauge in the tray"
+aim_at_gauge "$found"
 # Start-up is over once the first sample has formatted the tooltip
 # (string 65318): the menu then shows that sample.
 wait_for 60 trace_has 'LoadStringA([0-9a-f]*,0000ff26' || fail "the first sample never formatted the tooltip"
