@@ -20,7 +20,7 @@ TOwned<TKsBitmap> LoadAtlas(const char* resourceName)
         TResourceStream stream(GetModuleHandleA(nullptr), resourceName, RT_RCDATA);
         atlas->LoadFromStream(stream);
     }
-    atlas->SetTransparentColor(MakeColor(255, 0, 255, 255));
+    atlas->SetTransparentColor(KsMagentaKey);
     return atlas;
 }
 

@@ -47,7 +47,7 @@ bool LoadAtlas(TKsBitmap& atlas, const char* name, int width, int height)
     try {
         TResourceStream stream(GetModuleHandleA(nullptr), name, RT_RCDATA);
         atlas.LoadFromStream(stream);
-        atlas.SetTransparentColor(MakeColor(255, 0, 255, 255));
+        atlas.SetTransparentColor(KsMagentaKey);
         return true;
     } catch (const Exception&) {
     }
