@@ -125,12 +125,19 @@ void TFont::AssignLogFont(const LOGFONTA& font)
 void TFont::Assign(const TPersistent* source)
 {
     if (const TFont* font = dynamic_cast<const TFont*>(source)) {
+        // Painters assign the same font before every paint: the GDI font
+        // is made again only when the face it describes differs.
+        bool sameFace = FName == font->FName && FHeight == font->FHeight && FStyle == font->FStyle &&
+                        FCharset == font->FCharset;
         FName = font->FName;
         FHeight = font->FHeight;
         FStyle = font->FStyle;
         FColor = font->FColor;
         FCharset = font->FCharset;
-        Changed();
+        if (sameFace)
+            OnChange(this);
+        else
+            Changed();
         return;
     }
     TGraphicsObject::Assign(source);
