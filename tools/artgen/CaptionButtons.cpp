@@ -11,38 +11,25 @@ struct Look {
 
 Look LookOf(bool close, ButtonState state, bool active)
 {
-    Look k;
-    if (close) {
-        switch (state) {
-        case ButtonState::Normal:
-            k = {Rgb(255, 255, 255), Rgb(232, 86, 58), Rgb(200, 38, 16), Rgb(244, 142, 108),
-                 Rgb(255, 255, 255), 40};
-            break;
-        case ButtonState::Hot:
-            k = {Rgb(255, 255, 255), Rgb(246, 122, 92), Rgb(222, 66, 38), Rgb(255, 186, 150),
-                 Rgb(255, 255, 255), 44};
-            break;
-        case ButtonState::Pressed:
-            k = {Rgb(255, 255, 255), Rgb(164, 30, 10), Rgb(206, 60, 34), Rgb(214, 84, 56),
-                 Rgb(255, 255, 255), 24};
-            break;
-        }
-    } else {
-        switch (state) {
-        case ButtonState::Normal:
-            k = {Rgb(255, 255, 255), Rgb(72, 140, 246), Rgb(38, 98, 216), Rgb(118, 172, 255),
-                 Rgb(255, 255, 255), 40};
-            break;
-        case ButtonState::Hot:
-            k = {Rgb(255, 255, 255), Rgb(104, 166, 255), Rgb(58, 122, 238), Rgb(160, 204, 255),
-                 Rgb(255, 255, 255), 44};
-            break;
-        case ButtonState::Pressed:
-            k = {Rgb(255, 255, 255), Rgb(20, 66, 178), Rgb(44, 102, 222), Rgb(60, 118, 232),
-                 Rgb(255, 255, 255), 24};
-            break;
-        }
-    }
+    // Top, bottom and glow of the face in the normal, hot and pressed state:
+    // red for close, blue for the others. Rim and glyph are white.
+    struct Face {
+        Rgb top, bottom, glow;
+    };
+    static const Face kRed[] = {
+        {Rgb(232, 86, 58), Rgb(200, 38, 16), Rgb(244, 142, 108)},
+        {Rgb(246, 122, 92), Rgb(222, 66, 38), Rgb(255, 186, 150)},
+        {Rgb(164, 30, 10), Rgb(206, 60, 34), Rgb(214, 84, 56)},
+    };
+    static const Face kBlue[] = {
+        {Rgb(72, 140, 246), Rgb(38, 98, 216), Rgb(118, 172, 255)},
+        {Rgb(104, 166, 255), Rgb(58, 122, 238), Rgb(160, 204, 255)},
+        {Rgb(20, 66, 178), Rgb(44, 102, 222), Rgb(60, 118, 232)},
+    };
+    static const int kGlowStrength[] = {40, 44, 24};
+    const int s = int(state);
+    const Face& face = (close ? kRed : kBlue)[s];
+    Look k = {luna::kWhite, face.top, face.bottom, face.glow, luna::kWhite, kGlowStrength[s]};
     if (!active) {
         // Inactive windows show the same buttons washed out toward the pale
         // caption, as if seen through frosted glass.
