@@ -49,6 +49,16 @@ void PutInfoHeader(Bytes& out, int width, int height, int bitCount, uint32_t ima
     Put32(out, 0);  // all colours important
 }
 
+void PutPalette(Bytes& out, const Palette16& palette)
+{
+    for (const Rgb& c : palette) {
+        out.push_back(c.b);
+        out.push_back(c.g);
+        out.push_back(c.r);
+        out.push_back(0);
+    }
+}
+
 void PutRows4(Bytes& out, const Canvas& canvas, const Palette16& palette)
 {
     const int stride = RowBytes(canvas.Width(), 4);
@@ -101,12 +111,7 @@ Bytes EncodeBmp4(const Canvas& canvas, const Palette16& palette)
     Bytes out;
     PutFileHeader(out, bitsOffset + imageSize, bitsOffset);
     PutInfoHeader(out, canvas.Width(), canvas.Height(), 4, imageSize, 16);
-    for (const Rgb& c : palette) {
-        out.push_back(c.b);
-        out.push_back(c.g);
-        out.push_back(c.r);
-        out.push_back(0);
-    }
+    PutPalette(out, palette);
     PutRows4(out, canvas, palette);
     return out;
 }

@@ -16,12 +16,7 @@ Bytes EncodeImage(const Canvas& image, const Palette16& palette)
     const uint32_t andSize = uint32_t(maskStride) * image.Height();
     Bytes out;
     PutInfoHeader(out, image.Width(), image.Height() * 2, 4, xorSize + andSize, 16);
-    for (const Rgb& c : palette) {
-        out.push_back(c.b);
-        out.push_back(c.g);
-        out.push_back(c.r);
-        out.push_back(0);
-    }
+    PutPalette(out, palette);
     PutRows4(out, colour, palette);
     for (int y = image.Height() - 1; y >= 0; --y) {
         Bytes row(std::size_t(maskStride), 0);
