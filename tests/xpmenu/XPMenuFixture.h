@@ -4,6 +4,7 @@
 // the handlers the painter installs, as the menus do when they are open.
 
 #include "framework/Bitmap.h"
+#include "framework/Canvas.h"
 #include "framework/Form.h"
 #include "framework/MenuItem.h"
 #include "menus/XPMenu.h"
@@ -38,6 +39,15 @@ struct TXPMenuFixture {
     TForm* Form = nullptr;
     TXPMenu* Painter = nullptr;
     TBitmap Canvas;
+};
+
+// Text measured on a screen canvas in the given font, as items measure it.
+struct TTextMeter {
+    explicit TTextMeter(TFont& font) : Screen(nullptr), Canvas(Screen.Get()) { Canvas.Font().Assign(&font); }
+    int Width(const std::string& text) { return Canvas.TextWidth(text); }
+    int Height(const std::string& text) { return Canvas.TextHeight(text); }
+    TWindowDC Screen;
+    TCanvas Canvas;
 };
 
 // Sets the bits per pixel the painter sees for a scope.

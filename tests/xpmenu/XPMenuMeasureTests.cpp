@@ -12,15 +12,6 @@
 
 namespace {
 
-// A screen canvas with the painter's font.
-struct TTextMeter {
-    explicit TTextMeter(TFont& font) : Screen(nullptr), Canvas(Screen.Get()) { Canvas.Font().Assign(&font); }
-    int Width(const std::string& text) { return Canvas.TextWidth(text); }
-    int Height(const std::string& text) { return Canvas.TextHeight(text); }
-    TWindowDC Screen;
-    TCanvas Canvas;
-};
-
 void UseTahoma(TXPMenu* painter)
 {
     painter->Font().SetName("Tahoma");

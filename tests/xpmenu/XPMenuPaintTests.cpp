@@ -320,11 +320,9 @@ TEST_CASE("A selected menu-bar item is a raised tab")
     TXPMenuFixture fixture;
     TMenuItem* item = fixture.Item("mmiFile");
     SIZE size = fixture.Measure(item);
-    TWindowDC screen(nullptr);
-    TCanvas canvas(screen.Get());
-    canvas.Font().Assign(&fixture.Painter->Font());
+    TTextMeter meter(fixture.Painter->Font());
     // No strip is reserved on the bar: the text and 10 pixels.
-    CHECK(size.cx == canvas.TextWidth("&File") - canvas.TextWidth("&") + 10);
+    CHECK(size.cx == meter.Width("&File") - meter.Width("&") + 10);
 
     RECT rect = fixture.Render(item, false, size.cx);
     CHECK_COLOR(fixture.Pixel(1, 1), Rgb(clMenu));
