@@ -2,6 +2,7 @@
 // gradients, copies between bitmaps, loading, and the free helpers.
 
 #include "framework/Stream.h"
+#include "tests/graphics/Pixels.h"
 #include "tests/support/GdiCount.h"
 #include "tests/theme/BitmapTestSupport.h"
 #include "theme/KsBitmap.h"
@@ -52,36 +53,6 @@ HDC FailingDC()
 HGDIOBJ FailingSelect(HDC, HGDIOBJ)
 {
     return nullptr;
-}
-
-// A bottom-up 24-bit BMP file of the given rows (top row first, 0xRRGGBB).
-std::vector<uint8_t> Bmp24(int width, const std::vector<std::vector<uint32_t>>& rows)
-{
-    const int height = static_cast<int>(rows.size());
-    const int stride = (width * 3 + 3) & ~3;
-    BITMAPFILEHEADER file{};
-    BITMAPINFOHEADER info{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info;
-    file.bfSize = file.bfOffBits + stride * height;
-    info.biSize = sizeof info;
-    info.biWidth = width;
-    info.biHeight = height;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    std::vector<uint8_t> bytes(file.bfSize);
-    std::memcpy(bytes.data(), &file, sizeof file);
-    std::memcpy(bytes.data() + sizeof file, &info, sizeof info);
-    for (int y = 0; y < height; ++y) {
-        uint8_t* row = bytes.data() + file.bfOffBits + (height - 1 - y) * stride;
-        for (int x = 0; x < width; ++x) {
-            const uint32_t c = rows[y][x];
-            row[x * 3] = c & 0xFF;
-            row[x * 3 + 1] = (c >> 8) & 0xFF;
-            row[x * 3 + 2] = (c >> 16) & 0xFF;
-        }
-    }
-    return bytes;
 }
 
 } // namespace
@@ -428,7 +399,7 @@ TEST_CASE("MergeUnder maps source (i, j) to (x + i - Left, y + j - Top) and skip
 
 TEST_CASE("LoadFromStream reads a bottom-up 24-bit BMP into opaque top-down pixels")
 {
-    TMemoryStream stream(Bmp24(3, {{0xFF0000, 0x00FF00, 0x0000FF}, {0xFF00FF, 0x123456, 0xFFFFFF}}));
+    TMemoryStream stream(MakeBmpFile(3, 2, 24, {0xFF0000, 0x00FF00, 0x0000FF, 0xFF00FF, 0x123456, 0xFFFFFF}));
     TOwned<TKsBitmap> bitmap = MakeOwned<TKsBitmap>();
     bitmap->LoadFromStream(stream);
     REQUIRE(bitmap->Width() == 3);
@@ -444,7 +415,7 @@ TEST_CASE("LoadFromStream reads a bottom-up 24-bit BMP into opaque top-down pixe
 
 TEST_CASE("LoadFromStream refuses damaged files without reading past them")
 {
-    std::vector<uint8_t> good = Bmp24(4, {{1, 2, 3, 4}, {5, 6, 7, 8}});
+    std::vector<uint8_t> good = MakeBmpFile(4, 2, 24, {1, 2, 3, 4, 5, 6, 7, 8});
     auto refused = [](std::vector<uint8_t> bytes) {
         TMemoryStream stream(std::move(bytes));
         TOwned<TKsBitmap> bitmap = MakeOwned<TKsBitmap>();
