@@ -577,17 +577,17 @@ void TWinControl::WMSetCursor(TMessage& message)
     DefaultHandler(message);
 }
 
-bool TWinControl::DoKeyDown(TMessage& message)
+bool TWinControl::DoKey(TMessage& message, void (TWinControl::*handler)(WORD&, TShiftState))
 {
     WORD key = static_cast<WORD>(message.WParam);
     TShiftState shift = KeyDataToShiftState(message.LParam);
     TCustomForm* form = GetParentForm(this);
     if (form && form != this && form->KeyPreview()) {
-        static_cast<TWinControl*>(form)->KeyDown(key, shift);
+        (static_cast<TWinControl*>(form)->*handler)(key, shift);
         if (key == 0)
             return true;
     }
-    KeyDown(key, shift);
+    (this->*handler)(key, shift);
     if (key == 0)
         return true;
     message.WParam = key;
@@ -610,23 +610,6 @@ bool TWinControl::DoKeyPress(TMessage& message)
     return false;
 }
 
-bool TWinControl::DoKeyUp(TMessage& message)
-{
-    WORD key = static_cast<WORD>(message.WParam);
-    TShiftState shift = KeyDataToShiftState(message.LParam);
-    TCustomForm* form = GetParentForm(this);
-    if (form && form != this && form->KeyPreview()) {
-        static_cast<TWinControl*>(form)->KeyUp(key, shift);
-        if (key == 0)
-            return true;
-    }
-    KeyUp(key, shift);
-    if (key == 0)
-        return true;
-    message.WParam = key;
-    return false;
-}
-
 void TWinControl::KeyDown(WORD& key, TShiftState shift)
 {
     OnKeyDown(this, key, shift);
@@ -644,13 +627,13 @@ void TWinControl::KeyUp(WORD& key, TShiftState shift)
 
 void TWinControl::WMKeyDown(TMessage& message)
 {
-    if (!DoKeyDown(message))
+    if (!DoKey(message, &TWinControl::KeyDown))
         DefaultHandler(message);
 }
 
 void TWinControl::WMKeyUp(TMessage& message)
 {
-    if (!DoKeyUp(message))
+    if (!DoKey(message, &TWinControl::KeyUp))
         DefaultHandler(message);
 }
 

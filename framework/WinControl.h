@@ -123,10 +123,10 @@ private:
     void AttachHandle(HWND window);
     void DetachHandle();
     bool IsControlMouseMsg(TMessage& message);
-    // The form sees keys first when it asks to (KeyPreview).
-    bool DoKeyDown(TMessage& message);
+    // The form sees keys first when it asks to (KeyPreview). True when a
+    // handler took the key (set it to 0).
+    bool DoKey(TMessage& message, void (TWinControl::*handler)(WORD&, TShiftState));
     bool DoKeyPress(TMessage& message);
-    bool DoKeyUp(TMessage& message);
     void FixupTabList();
 
     void WMPaint(TMessage& message);
