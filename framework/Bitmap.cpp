@@ -56,6 +56,19 @@ size_t RowBytes(long width, int bits)
     return ((static_cast<size_t>(width) * static_cast<size_t>(bits) + 31) / 32) * 4;
 }
 
+// The header of a bottom-up, uncompressed image.
+BITMAPINFOHEADER DibHeader(int width, int height, int bits)
+{
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof header;
+    header.biWidth = width;
+    header.biHeight = height;
+    header.biPlanes = 1;
+    header.biBitCount = static_cast<WORD>(bits);
+    header.biCompression = BI_RGB;
+    return header;
+}
+
 RGBQUAD Quad(BYTE red, BYTE green, BYTE blue)
 {
     return RGBQUAD{blue, green, red, 0};
@@ -186,12 +199,7 @@ void TBitmap::CreateImage(TPixelFormat format, int width, int height, const std:
         image.Reset(CreateCompatibleBitmap(screen.Get(), width, height));
     } else {
         TBitmapInfo info{};
-        info.Header.biSize = sizeof(BITMAPINFOHEADER);
-        info.Header.biWidth = width;
-        info.Header.biHeight = height;
-        info.Header.biPlanes = 1;
-        info.Header.biBitCount = static_cast<WORD>(BitsOf(format));
-        info.Header.biCompression = BI_RGB;
+        info.Header = DibHeader(width, height, BitsOf(format));
         info.Header.biClrUsed = static_cast<DWORD>(colors.size());
         if (!colors.empty())
             std::memcpy(info.Colors, colors.data(), colors.size() * sizeof(RGBQUAD));
@@ -206,6 +214,25 @@ void TBitmap::CreateImage(TPixelFormat format, int width, int height, const std:
     FColors = colors;
 }
 
+void TBitmap::NewImage(int width, int height)
+{
+    if (BitsOf(FPixelFormat) <= 8 && FPixelFormat != pfDevice && FColors.empty())
+        FColors = StandardColors(FPixelFormat);
+    CreateImage(FPixelFormat, width, height, FColors);
+}
+
+HBITMAP TBitmap::CopiedImage(TPixelFormat format, const std::vector<RGBQUAD>& colors) const
+{
+    TBitmap copy;
+    copy.CreateImage(format, FWidth, FHeight, colors);
+    {
+        TScopedDC from(*this);
+        TScopedDC to(copy);
+        BitBlt(to.Get(), 0, 0, FWidth, FHeight, from.Get(), 0, 0, SRCCOPY);
+    }
+    return copy.FHandle.Release();
+}
+
 void TBitmap::SetSize(int width, int height)
 {
     if (width < 0)
@@ -217,9 +244,7 @@ void TBitmap::SetSize(int width, int height)
     if (width == 0 || height == 0) {
         FreeImage();
     } else {
-        if (BitsOf(FPixelFormat) <= 8 && FPixelFormat != pfDevice && FColors.empty())
-            FColors = StandardColors(FPixelFormat);
-        CreateImage(FPixelFormat, width, height, FColors);
+        NewImage(width, height);
     }
     Changed();
 }
@@ -234,19 +259,9 @@ void TBitmap::SetPixelFormat(TPixelFormat format)
         FColors = colors;
         return;
     }
-    // Draw the old image into one of the new format.
-    TBitmap converted;
-    converted.FPixelFormat = format;
-    converted.CreateImage(format, FWidth, FHeight, colors);
-    {
-        TScopedDC source(*this);
-        TScopedDC target(converted);
-        BitBlt(target.Get(), 0, 0, FWidth, FHeight, source.Get(), 0, 0, SRCCOPY);
-    }
     std::string resourceName = FResourceName;
-    int width = FWidth;
-    int height = FHeight;
-    AdoptImage(converted.FHandle.Release(), format, width, height);
+    // Draw the old image into one of the new format.
+    AdoptImage(CopiedImage(format, colors), format, FWidth, FHeight);
     FColors = colors;
     FResourceName = resourceName;
     Changed();
@@ -428,25 +443,14 @@ void TBitmap::SaveToStream(TStream& stream)
         colors = FColors;
     } else {
         TBitmapInfo info{};
-        info.Header.biSize = sizeof(BITMAPINFOHEADER);
-        info.Header.biWidth = FWidth;
-        info.Header.biHeight = FHeight;
-        info.Header.biPlanes = 1;
-        info.Header.biBitCount = static_cast<WORD>(bits);
-        info.Header.biCompression = BI_RGB;
+        info.Header = DibHeader(FWidth, FHeight, bits);
         TWindowDC screen(nullptr);
         if (!GetDIBits(screen.Get(), FHandle.Get(), 0, FHeight, pixels.data(),
                        reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS))
             throw EOutOfResources("Out of system resources");
     }
 
-    BITMAPINFOHEADER header{};
-    header.biSize = sizeof header;
-    header.biWidth = FWidth;
-    header.biHeight = FHeight;
-    header.biPlanes = 1;
-    header.biBitCount = static_cast<WORD>(bits);
-    header.biCompression = BI_RGB;
+    BITMAPINFOHEADER header = DibHeader(FWidth, FHeight, bits);
     header.biSizeImage = static_cast<DWORD>(pixels.size());
     header.biClrUsed = static_cast<DWORD>(colors.size());
     BITMAPFILEHEADER file{};
@@ -552,14 +556,8 @@ void TBitmap::Assign(const TPersistent* source)
             FreeImage();
             FPixelFormat = bitmap->FPixelFormat;
         } else {
-            TBitmap copy;
-            copy.CreateImage(bitmap->FPixelFormat, bitmap->FWidth, bitmap->FHeight, bitmap->FColors);
-            {
-                TScopedDC from(*bitmap);
-                TScopedDC to(copy);
-                BitBlt(to.Get(), 0, 0, bitmap->FWidth, bitmap->FHeight, from.Get(), 0, 0, SRCCOPY);
-            }
-            AdoptImage(copy.FHandle.Release(), bitmap->FPixelFormat, bitmap->FWidth, bitmap->FHeight);
+            AdoptImage(bitmap->CopiedImage(bitmap->FPixelFormat, bitmap->FColors), bitmap->FPixelFormat,
+                       bitmap->FWidth, bitmap->FHeight);
         }
         FColors = bitmap->FColors;
         FTransparent = bitmap->FTransparent;
@@ -574,9 +572,7 @@ void TBitmap::Assign(const TPersistent* source)
         } else {
             int width = graphic->Width();
             int height = graphic->Height();
-            if (BitsOf(FPixelFormat) <= 8 && FPixelFormat != pfDevice && FColors.empty())
-                FColors = StandardColors(FPixelFormat);
-            CreateImage(FPixelFormat, width, height, FColors);
+            NewImage(width, height);
             RECT rect{0, 0, width, height};
             const_cast<TGraphic*>(graphic)->Draw(Canvas(), rect);
         }

@@ -97,6 +97,11 @@ private:
     void FreeImage();
     void AdoptImage(HBITMAP bitmap, TPixelFormat format, int width, int height);
     void CreateImage(TPixelFormat format, int width, int height, const std::vector<RGBQUAD>& colors);
+    // A white image in the current format; palette formats without colours
+    // of their own get the standard ones.
+    void NewImage(int width, int height);
+    // This image drawn into a new one of the given format and colours.
+    HBITMAP CopiedImage(TPixelFormat format, const std::vector<RGBQUAD>& colors) const;
     void LoadDib(const BYTE* data, size_t size, size_t bitsOffset);
     void DrawTransparent(HDC target, const RECT& rect, HDC source, COLORREF key);
 
