@@ -1,8 +1,7 @@
 #include "TestSupport.h"
 
 #include "framework/Strings.h"
-
-#include <vector>
+#include "tests/support/RegistryTree.h"
 
 std::string ExeFolder()
 {
@@ -19,30 +18,12 @@ std::string TempFileName(const std::string& suffix)
 
 TScratchKey::TScratchKey(const std::string& path) : path_(path)
 {
-    DeleteTree(HKEY_CURRENT_USER, path_);
+    DeleteKeyTree(HKEY_CURRENT_USER, path_);
 }
 
 TScratchKey::~TScratchKey()
 {
-    DeleteTree(HKEY_CURRENT_USER, path_);
-}
-
-void TScratchKey::DeleteTree(HKEY parent, const std::string& path)
-{
-    HKEY key;
-    if (RegOpenKeyExA(parent, path.c_str(), 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
-        std::vector<std::string> children;
-        char name[256];
-        DWORD length = sizeof name;
-        for (DWORD i = 0; RegEnumKeyExA(key, i, name, &length, nullptr, nullptr, nullptr,
-                                        nullptr) == ERROR_SUCCESS;
-             ++i, length = sizeof name)
-            children.push_back(name);
-        for (const std::string& child : children)
-            DeleteTree(key, child);
-        RegCloseKey(key);
-    }
-    RegDeleteKeyA(parent, path.c_str());
+    DeleteKeyTree(HKEY_CURRENT_USER, path_);
 }
 
 namespace {

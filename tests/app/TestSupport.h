@@ -19,8 +19,6 @@ public:
     TScratchKey(const TScratchKey&) = delete;
     TScratchKey& operator=(const TScratchKey&) = delete;
 
-    static void DeleteTree(HKEY parent, const std::string& path);
-
 private:
     std::string path_;
 };

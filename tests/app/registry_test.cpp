@@ -3,6 +3,7 @@
 #include "app/lib_Registry.h"
 #include "framework/Exceptions.h"
 #include "framework/Registry.h"
+#include "tests/support/RegistryTree.h"
 
 #include <doctest/doctest.h>
 
@@ -97,7 +98,7 @@ TEST_CASE("registry class: a failed write raises 'Failed to set data for'")
     // Windows 9x (and Wine reporting it) ignore access masks, so a key
     // opened for reading would still take the write; a key deleted while
     // it is open refuses it.
-    TScratchKey::DeleteTree(HKEY_CURRENT_USER, &TestKey[1]);
+    DeleteKeyTree(HKEY_CURRENT_USER, &TestKey[1]);
     CHECK_THROWS_WITH_AS(registry.WriteInteger("AlwaysOnTop", 1),
                          "Failed to set data for 'AlwaysOnTop'", ERegistryException);
     CHECK_THROWS_WITH_AS(registry.WriteString("Name", "x"), "Failed to set data for 'Name'",

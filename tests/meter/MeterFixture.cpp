@@ -72,7 +72,7 @@ TMeterFixture::TMeterFixture()
     FreeSystem = FreeUser = FreeGDI = -1;
     WarningShown = false;
     WarningBusy = false;
-    DeleteKeyTree(SettingsPath());
+    DeleteKeyTree(HKEY_CURRENT_USER, SettingsPath());
     DeleteValue(RunPath(), TestRunName);
 }
 
@@ -83,7 +83,7 @@ TMeterFixture::~TMeterFixture()
     WarningBeepFunction = MessageBeep;
     FillSleepFunction = Sleep;
     ExecutablePathOverride.clear();
-    DeleteKeyTree(SettingsPath());
+    DeleteKeyTree(HKEY_CURRENT_USER, SettingsPath());
     DeleteValue(RunPath(), TestRunName);
 }
 
@@ -109,18 +109,6 @@ void OpenTrayMenu(TfrmQuorvel* form, UINT closeAfterMs)
 {
     CloseMenuAfter(closeAfterMs);
     SendMessageA(form->VxTrayIcon->WindowHandle(), TrayCallbackMessage, 0, WM_RBUTTONUP);
-}
-
-void DeleteKeyTree(const std::string& path)
-{
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
-        char name[256];
-        while (RegEnumKeyA(key, 0, name, sizeof name) == ERROR_SUCCESS)
-            DeleteKeyTree(path + "\\" + name);
-        RegCloseKey(key);
-    }
-    RegDeleteKeyA(HKEY_CURRENT_USER, path.c_str());
 }
 
 namespace {

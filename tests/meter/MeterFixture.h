@@ -3,6 +3,7 @@
 // boxes, and a settings key and Run entry that start and end absent.
 
 #include "tests/meter/ShellRecorder.h"
+#include "tests/support/RegistryTree.h"
 
 #include "app/frm_Quorvel.h"
 
@@ -54,7 +55,6 @@ void CloseMenuAfter(UINT ms);
 void OpenTrayMenu(TfrmQuorvel* form, UINT closeAfterMs = 30);
 
 // Registry helpers of the tests, under HKEY_CURRENT_USER.
-void DeleteKeyTree(const std::string& path);
 bool ReadDword(const std::string& key, const std::string& name, DWORD& value);
 bool ReadString(const std::string& key, const std::string& name, std::string& value);
 // REG_NONE when missing.

@@ -142,7 +142,7 @@ TEST_CASE("The two switches write the registry")
     {
         f.Form->pmiWarnOnLowResources->Click();
         CHECK(Dword(settings, Warn) == 0);
-        DeleteKeyTree(settings);
+        DeleteKeyTree(HKEY_CURRENT_USER, settings);
         f.Form->pmiWarnOnLowResources->Click();
         CHECK(Dword(settings, Warn) == 1);
         CHECK(ValueType(settings, OnTop) == REG_NONE);
