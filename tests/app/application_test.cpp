@@ -9,28 +9,6 @@
 
 namespace {
 
-struct TReport {
-    std::string text;
-    std::string caption;
-    UINT flags = 0;
-    int count = 0;
-};
-
-TReport& LastReport()
-{
-    static TReport report;
-    return report;
-}
-
-int WINAPI RecordReport(HWND, LPCSTR text, LPCSTR caption, UINT flags)
-{
-    LastReport().text = text;
-    LastReport().caption = caption;
-    LastReport().flags = flags;
-    ++LastReport().count;
-    return IDOK;
-}
-
 std::string ClassOf(HWND window)
 {
     char name[64] = "";
@@ -64,32 +42,28 @@ TEST_CASE("the title is the application window's text")
 
 TEST_CASE("an exception is reported in the standard error box and the program goes on")
 {
-    auto saved = Application->MessageBoxFunction;
-    Application->MessageBoxFunction = RecordReport;
-    LastReport() = TReport();
+    TRecordedBoxes boxes;
 
     try {
         throw ERegistryException("Failed to set data for 'AlwaysOnTop'");
     } catch (...) {
         Application->HandleException(nullptr);
     }
-    CHECK(LastReport().count == 1);
-    CHECK(LastReport().text == "Failed to set data for 'AlwaysOnTop'");
-    CHECK(LastReport().caption == Application->Title());
-    CHECK(LastReport().flags == (MB_OK | MB_ICONSTOP));
+    CHECK(boxes.Box().count == 1);
+    CHECK(boxes.Box().text == "Failed to set data for 'AlwaysOnTop'");
+    CHECK(boxes.Box().caption == Application->Title());
+    CHECK(boxes.Box().flags == (MB_OK | MB_ICONSTOP));
 
     try {
         throw std::runtime_error("plain");
     } catch (...) {
         Application->HandleException(nullptr);
     }
-    CHECK(LastReport().text == "plain");
+    CHECK(boxes.Box().text == "plain");
 
     // Outside a handler there is nothing to report.
     Application->HandleException(nullptr);
-    CHECK(LastReport().count == 2);
-
-    Application->MessageBoxFunction = saved;
+    CHECK(boxes.Box().count == 2);
 }
 
 TEST_CASE("the message loop runs until the application window is closed")

@@ -5,62 +5,6 @@
 
 #include <doctest/doctest.h>
 
-namespace {
-
-// Records the boxes the application would show, answering with a fixed
-// button, and what the test's window looked like while the box was up.
-struct TShownBox {
-    HWND owner = nullptr;
-    std::string text;
-    std::string caption;
-    UINT flags = 0;
-    bool otherWindowEnabled = true;
-};
-
-class TRecordedBoxes {
-public:
-    explicit TRecordedBoxes(int answer = IDOK, HWND watched = nullptr)
-    {
-        Last() = TShownBox();
-        Answer() = answer;
-        Watched() = watched;
-        saved_ = Application->MessageBoxFunction;
-        Application->MessageBoxFunction = Record;
-    }
-    ~TRecordedBoxes() { Application->MessageBoxFunction = saved_; }
-    const TShownBox& Box() const { return Last(); }
-
-private:
-    static int WINAPI Record(HWND owner, LPCSTR text, LPCSTR caption, UINT flags)
-    {
-        Last().owner = owner;
-        Last().text = text;
-        Last().caption = caption;
-        Last().flags = flags;
-        Last().otherWindowEnabled = Watched() && IsWindowEnabled(Watched());
-        return Answer();
-    }
-    static TShownBox& Last()
-    {
-        static TShownBox box;
-        return box;
-    }
-    static int& Answer()
-    {
-        static int answer;
-        return answer;
-    }
-    static HWND& Watched()
-    {
-        static HWND window;
-        return window;
-    }
-
-    TApplication::TMessageBoxFunction saved_;
-};
-
-} // namespace
-
 TEST_CASE("warning and error boxes pass their icon, buttons and topmost flag")
 {
     TRecordedBoxes boxes;
