@@ -128,8 +128,7 @@ void TVxTrayIcon::SetActive(bool active)
         FData.uFlags = TrayIconFlags;
         FData.uCallbackMessage = TrayCallbackMessage;
         FData.hIcon = FIcon->Handle();
-        std::string tip = TrayTipText(FHint);
-        tip.copy(FData.szTip, tip.size());
+        StoreTip();
         Notify(NIM_ADD);
     } else {
         Notify(NIM_DELETE);
@@ -149,10 +148,15 @@ void TVxTrayIcon::SetHint(const std::string& hint)
     FHint = hint;
     if (IsDesigning() || !FActive)
         return;
-    std::string tip = TrayTipText(hint);
+    StoreTip();
+    Notify(NIM_MODIFY);
+}
+
+void TVxTrayIcon::StoreTip()
+{
+    std::string tip = TrayTipText(FHint);
     std::fill(std::begin(FData.szTip), std::end(FData.szTip), '\0');
     tip.copy(FData.szTip, tip.size());
-    Notify(NIM_MODIFY);
 }
 
 void TVxTrayIcon::SetAnimated(bool animated)

@@ -89,6 +89,8 @@ private:
     void IconChanged(TObject* sender);
     void AnimationTick(TObject* sender);
     void EnsureIcon();
+    // The short form of Hint into the record's tip.
+    void StoreTip();
     void Notify(DWORD message);
 
     bool FActive = false;
