@@ -221,14 +221,7 @@ void TVxTrayIcon::AnimationTick(TObject*)
 
 TShiftState TVxTrayIcon::KeyShiftState()
 {
-    TShiftState shift;
-    if (GetKeyState(VK_SHIFT) < 0)
-        shift.Include(ssShift);
-    if (GetKeyState(VK_MENU) < 0)
-        shift.Include(ssAlt);
-    if (GetKeyState(VK_CONTROL) < 0)
-        shift.Include(ssCtrl);
-    return shift;
+    return KeyboardShiftState();
 }
 
 void TVxTrayIcon::DoClick(TMouseButton button, TShiftState shift, int x, int y)
