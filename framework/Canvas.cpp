@@ -32,18 +32,30 @@ void TCanvas::SetHandle(HDC dc)
     FHandle = dc;
 }
 
+void TCanvas::Select(TSelection& selection, HGDIOBJ object)
+{
+    if (selection.Selected)
+        return;
+    HGDIOBJ old = SelectObject(FHandle, object);
+    if (!selection.Old)
+        selection.Old = old;
+    selection.Selected = true;
+}
+
+void TCanvas::Deselect(TSelection& selection)
+{
+    if (selection.Old)
+        SelectObject(FHandle, selection.Old);
+    selection = TSelection();
+}
+
 void TCanvas::RestoreObjects()
 {
     if (!FHandle)
         return;
-    if (FOldFont)
-        SelectObject(FHandle, FOldFont);
-    if (FOldBrush)
-        SelectObject(FHandle, FOldBrush);
-    if (FOldPen)
-        SelectObject(FHandle, FOldPen);
-    FOldFont = FOldBrush = FOldPen = nullptr;
-    FFontSelected = FBrushSelected = FPenSelected = false;
+    Deselect(FFontSelection);
+    Deselect(FBrushSelection);
+    Deselect(FPenSelection);
 }
 
 void TCanvas::ObjectChanged(TObject* sender)
@@ -52,40 +64,23 @@ void TCanvas::ObjectChanged(TObject* sender)
     // so that the old handle is never deleted while selected.
     if (!FHandle)
         return;
-    if (sender == FFont.get() && FFontSelected) {
-        SelectObject(FHandle, FOldFont);
-        FOldFont = nullptr;
-        FFontSelected = false;
-    } else if (sender == FBrush.get() && FBrushSelected) {
-        SelectObject(FHandle, FOldBrush);
-        FOldBrush = nullptr;
-        FBrushSelected = false;
-    } else if (sender == FPen.get() && FPenSelected) {
-        SelectObject(FHandle, FOldPen);
-        FOldPen = nullptr;
-        FPenSelected = false;
-    }
+    if (sender == FFont.get())
+        Deselect(FFontSelection);
+    else if (sender == FBrush.get())
+        Deselect(FBrushSelection);
+    else if (sender == FPen.get())
+        Deselect(FPenSelection);
 }
 
 void TCanvas::SelectFont()
 {
-    if (!FFontSelected) {
-        HGDIOBJ old = SelectObject(FHandle, FFont->Handle());
-        if (!FOldFont)
-            FOldFont = old;
-        FFontSelected = true;
-    }
+    Select(FFontSelection, FFont->Handle());
     SetTextColor(FHandle, ColorToRGB(FFont->Color()));
 }
 
 void TCanvas::SelectBrush()
 {
-    if (!FBrushSelected) {
-        HGDIOBJ old = SelectObject(FHandle, FBrush->Handle());
-        if (!FOldBrush)
-            FOldBrush = old;
-        FBrushSelected = true;
-    }
+    Select(FBrushSelection, FBrush->Handle());
     if (FBrush->Style() == bsClear) {
         SetBkMode(FHandle, TRANSPARENT);
     } else {
@@ -96,12 +91,7 @@ void TCanvas::SelectBrush()
 
 void TCanvas::SelectPen()
 {
-    if (!FPenSelected) {
-        HGDIOBJ old = SelectObject(FHandle, FPen->Handle());
-        if (!FOldPen)
-            FOldPen = old;
-        FPenSelected = true;
-    }
+    Select(FPenSelection, FPen->Handle());
 }
 
 void TCanvas::SelectObjects()

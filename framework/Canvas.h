@@ -65,20 +65,27 @@ public:
     void SelectObjects();
 
 private:
+    // One of the canvas's objects in the borrowed DC, and the DC's own
+    // object it took the place of.
+    struct TSelection {
+        HGDIOBJ Old = nullptr;
+        bool Selected = false;
+    };
+
     void ObjectChanged(TObject* sender);
     void SelectFont();
     void SelectBrush();
     void SelectPen();
+    void Select(TSelection& selection, HGDIOBJ object);
+    // Puts the DC's own object back.
+    void Deselect(TSelection& selection);
     void RestoreObjects();
 
     HDC FHandle = nullptr;
     TOwned<TFont> FFont;
     TOwned<TBrush> FBrush;
     TOwned<TPen> FPen;
-    HGDIOBJ FOldFont = nullptr;
-    HGDIOBJ FOldBrush = nullptr;
-    HGDIOBJ FOldPen = nullptr;
-    bool FFontSelected = false;
-    bool FBrushSelected = false;
-    bool FPenSelected = false;
+    TSelection FFontSelection;
+    TSelection FBrushSelection;
+    TSelection FPenSelection;
 };
