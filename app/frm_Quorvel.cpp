@@ -55,11 +55,7 @@ int GaugeIndex(int32_t freeSystem)
 
 std::string ExecutablePath()
 {
-    if (!ExecutablePathOverride.empty())
-        return ExecutablePathOverride;
-    char path[MAX_PATH] = {};
-    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    return std::string(path, length);
+    return ExecutablePathOverride.empty() ? ApplicationExeName() : ExecutablePathOverride;
 }
 
 IMPLEMENT_CLASS(TfrmQuorvel)
