@@ -7,8 +7,6 @@
 
 #include <cstdint>
 
-const char InstanceMappingName[] = "35320495-08BA-480C-875F-BA4274656A5E";
-
 namespace {
 
 const DWORD MappingSize = sizeof(uint32_t);

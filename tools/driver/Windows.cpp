@@ -1,13 +1,11 @@
 #include "Windows.h"
 
+#include "app/SingleInstance.h"
+
 #include <tlhelp32.h>
 
 #include <cstdio>
 #include <cstdlib>
-
-namespace {
-const char MappingName[] = "35320495-08BA-480C-875F-BA4274656A5E";
-}
 
 HWND ParseWindow(const std::string& text)
 {
@@ -108,7 +106,7 @@ HWND FindTopLevel(const std::string& className, const std::string& title, DWORD 
 
 HWND PublishedWindow()
 {
-    HANDLE mapping = OpenFileMappingA(FILE_MAP_READ, FALSE, MappingName);
+    HANDLE mapping = OpenFileMappingA(FILE_MAP_READ, FALSE, InstanceMappingName);
     if (!mapping)
         return nullptr;
     HWND window = nullptr;
