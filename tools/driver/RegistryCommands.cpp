@@ -1,32 +1,8 @@
 #include "RegistryCommands.h"
 
+#include "tests/support/RegistryTree.h"
+
 #include <windows.h>
-
-#include <vector>
-
-namespace {
-
-void DeleteSubtree(HKEY parent, const std::string& name)
-{
-    HKEY key;
-    if (RegOpenKeyExA(parent, name.c_str(), 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
-        std::vector<std::string> children;
-        char child[256];
-        DWORD index = 0;
-        DWORD length = sizeof child;
-        while (RegEnumKeyExA(key, index++, child, &length, nullptr, nullptr, nullptr, nullptr) ==
-               ERROR_SUCCESS) {
-            children.push_back(child);
-            length = sizeof child;
-        }
-        for (const std::string& each : children)
-            DeleteSubtree(key, each);
-        RegCloseKey(key);
-    }
-    RegDeleteKeyA(parent, name.c_str());
-}
-
-} // namespace
 
 bool RegistryKeyExists(const std::string& path)
 {
@@ -39,7 +15,7 @@ bool RegistryKeyExists(const std::string& path)
 
 bool DeleteRegistryTree(const std::string& path)
 {
-    DeleteSubtree(HKEY_CURRENT_USER, path);
+    DeleteKeyTree(HKEY_CURRENT_USER, path);
     return !RegistryKeyExists(path);
 }
 
