@@ -45,7 +45,7 @@ public:
     static int PixelsPerInch();
 
 protected:
-    void FreeHandle() override { FHandle.Reset(); }
+    HGDIOBJ DetachHandle() override { return FHandle.Release(); }
 
 private:
     std::string FName = "MS Sans Serif";

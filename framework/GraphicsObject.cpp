@@ -1,11 +1,12 @@
 #include "framework/GraphicsObject.h"
 
 #include "framework/ClassBuilder.h"
+#include "framework/GdiObject.h"
 
 IMPLEMENT_CLASS(TGraphicsObject) {}
 
 void TGraphicsObject::Changed()
 {
-    FreeHandle();
+    TGdiHandle<HGDIOBJ> old(DetachHandle());
     OnChange(this);
 }

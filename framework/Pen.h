@@ -23,7 +23,7 @@ public:
     void Assign(const TPersistent* source) override;
 
 protected:
-    void FreeHandle() override { FHandle.Reset(); }
+    HGDIOBJ DetachHandle() override { return FHandle.Release(); }
 
 private:
     TColor FColor = clBlack;
