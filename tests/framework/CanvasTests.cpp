@@ -1,5 +1,6 @@
 #include "framework/Canvas.h"
 #include "framework/GdiObject.h"
+#include "tests/support/ChangeCounter.h"
 #include "tests/support/GdiCount.h"
 
 #include <doctest/doctest.h>
@@ -93,11 +94,8 @@ TEST_CASE("Fonts")
     SUBCASE("report changes")
     {
         int changes = 0;
-        struct TCounter {
-            int* Count;
-            void Changed(TObject*) { ++*Count; }
-        } counter{&changes};
-        font.OnChange = TNotifyEvent::Bind<&TCounter::Changed>(&counter);
+        TChangeCounter counter{&changes};
+        font.OnChange = counter.Event();
         font.SetName("Arial");
         font.SetName("Arial");
         font.SetColor(clRed);

@@ -1,4 +1,5 @@
 #include "tests/graphics/Pixels.h"
+#include "tests/support/ChangeCounter.h"
 #include "tests/support/GdiCount.h"
 
 #include "framework/Icon.h"
@@ -225,11 +226,8 @@ TEST_CASE("Icons copy their image and say when it changes")
 {
     TIcon icon;
     int changes = 0;
-    struct TCounter {
-        int* Count;
-        void Changed(TObject*) { ++*Count; }
-    } counter{&changes};
-    icon.OnChange = TNotifyEvent::Bind<&TCounter::Changed>(&counter);
+    TChangeCounter counter{&changes};
+    icon.OnChange = counter.Event();
 
     icon.LoadFromResourceName(GetModuleHandleA(nullptr), "TRAY_GAUGE_EMPTY");
     CHECK(changes == 1);
@@ -274,11 +272,8 @@ TEST_CASE("Pictures switch between bitmap and icon")
 {
     TPicture picture;
     int changes = 0;
-    struct TCounter {
-        int* Count;
-        void Changed(TObject*) { ++*Count; }
-    } counter{&changes};
-    picture.OnChange = TNotifyEvent::Bind<&TCounter::Changed>(&counter);
+    TChangeCounter counter{&changes};
+    picture.OnChange = counter.Event();
 
     picture.SetBitmapResource("KSE_CLOSE");
     CHECK(picture.Width() == 16);

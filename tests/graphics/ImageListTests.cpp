@@ -1,4 +1,5 @@
 #include "tests/graphics/Pixels.h"
+#include "tests/support/ChangeCounter.h"
 #include "tests/support/GdiCount.h"
 
 #include "framework/Icon.h"
@@ -42,11 +43,8 @@ TEST_CASE("Image list icons show the image and let the background through")
         CAPTURE(index);
         TIcon icon;
         int changes = 0;
-        struct TCounter {
-            int* Count;
-            void Changed(TObject*) { ++*Count; }
-        } counter{&changes};
-        icon.OnChange = TNotifyEvent::Bind<&TCounter::Changed>(&counter);
+        TChangeCounter counter{&changes};
+        icon.OnChange = counter.Event();
         gauges.List->GetIcon(index, icon);
         CHECK(changes == 1);
         CHECK(icon.Width() == 16);
