@@ -7,7 +7,6 @@
 #include "framework/LayoutReader.h"
 #include "framework/MainMenu.h"
 #include "framework/Screen.h"
-#include "framework/Stream.h"
 #include "framework/Strings.h"
 #include "framework/TaskWindows.h"
 
@@ -106,9 +105,7 @@ void TCustomForm::ReadOwnLayout()
     const std::string& layoutName = ClassName();
     if (!LayoutResourceExists(layoutName))
         return;
-    TResourceStream stream(GetModuleHandleA(nullptr), layoutName, RT_RCDATA);
-    std::string text(reinterpret_cast<const char*>(stream.Memory()), stream.Size());
-    TLayoutObject tree = ParseLayout(text, layoutName);
+    TLayoutObject tree = ParseLayoutResource(layoutName);
     // A second form of the same class gets a name of its own (frmAbout_1).
     if (Name().empty()) {
         std::string name = tree.Name;

@@ -266,11 +266,16 @@ bool LayoutResourceExists(const std::string& resourceName)
     return FindResourceA(GetModuleHandleA(nullptr), resourceName.c_str(), RT_RCDATA) != nullptr;
 }
 
-void ReadLayoutResource(TComponent* root, const std::string& resourceName)
+TLayoutObject ParseLayoutResource(const std::string& resourceName)
 {
     TResourceStream stream(GetModuleHandleA(nullptr), resourceName, RT_RCDATA);
     std::string text(reinterpret_cast<const char*>(stream.Memory()), stream.Size());
-    ReadLayout(root, text, resourceName);
+    return ParseLayout(text, resourceName);
+}
+
+void ReadLayoutResource(TComponent* root, const std::string& resourceName)
+{
+    ReadLayout(root, ParseLayoutResource(resourceName), resourceName);
 }
 
 TComponent* CreateFromLayout(const std::string& text, TComponent* owner, const std::string& layoutName)

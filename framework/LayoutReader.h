@@ -18,6 +18,8 @@ void ReadLayout(TComponent* root, const TLayoutObject& tree, const std::string& 
 // that name (forms use their class name).
 void ReadLayoutResource(TComponent* root, const std::string& resourceName);
 bool LayoutResourceExists(const std::string& resourceName);
+// That resource's layout, parsed.
+TLayoutObject ParseLayoutResource(const std::string& resourceName);
 
 // Creates a new component of the layout's class, owned by owner, and
 // reads the layout into it.
