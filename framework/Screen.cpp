@@ -59,49 +59,14 @@ void TScreen::RemoveForm(TCustomForm* form)
 
 HCURSOR TScreen::Cursors(TCursor cursor) const
 {
+    // The system's pointers in the order of TCursor, up to the hand.
+    static const LPCSTR Names[] = {
+        IDC_ARROW,    IDC_ARROW,  IDC_CROSS,   IDC_IBEAM, IDC_SIZEALL, IDC_SIZENESW,    IDC_SIZENS,
+        IDC_SIZENWSE, IDC_SIZEWE, IDC_UPARROW, IDC_WAIT,  IDC_NO,      IDC_APPSTARTING, IDC_HELP,
+    };
+    static_assert(sizeof Names / sizeof Names[0] == crHandPoint, "a name for every pointer before the hand");
     LPCSTR name = IDC_ARROW;
-    switch (cursor) {
-    case crDefault:
-    case crArrow:
-        name = IDC_ARROW;
-        break;
-    case crCross:
-        name = IDC_CROSS;
-        break;
-    case crIBeam:
-        name = IDC_IBEAM;
-        break;
-    case crSizeAll:
-        name = IDC_SIZEALL;
-        break;
-    case crSizeNESW:
-        name = IDC_SIZENESW;
-        break;
-    case crSizeNS:
-        name = IDC_SIZENS;
-        break;
-    case crSizeNWSE:
-        name = IDC_SIZENWSE;
-        break;
-    case crSizeWE:
-        name = IDC_SIZEWE;
-        break;
-    case crUpArrow:
-        name = IDC_UPARROW;
-        break;
-    case crHourGlass:
-        name = IDC_WAIT;
-        break;
-    case crNo:
-        name = IDC_NO;
-        break;
-    case crAppStart:
-        name = IDC_APPSTARTING;
-        break;
-    case crHelp:
-        name = IDC_HELP;
-        break;
-    case crHandPoint: {
+    if (cursor == crHandPoint) {
         // IDC_HAND arrived with Windows 98.
         if (HCURSOR hand = LoadCursorA(nullptr, MAKEINTRESOURCEA(32649)))
             return hand;
@@ -109,9 +74,8 @@ HCURSOR TScreen::Cursors(TCursor cursor) const
             FHandCursor.Reset(CreateHandCursor());
         if (FHandCursor)
             return FHandCursor.Get();
-        name = IDC_ARROW;
-        break;
-    }
+    } else if (cursor >= crDefault && cursor < crHandPoint) {
+        name = Names[cursor];
     }
     HCURSOR handle = LoadCursorA(nullptr, name);
     return handle ? handle : LoadCursorA(nullptr, IDC_ARROW);
