@@ -59,7 +59,13 @@ std::string Trim(const std::string& text)
 
 bool SameText(const std::string& a, const std::string& b)
 {
-    return UpperCase(a) == UpperCase(b);
+    // Compared in place: name look-ups call this for every candidate.
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
 }
 
 std::string ExtractFileName(const std::string& path)
