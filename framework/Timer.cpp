@@ -16,6 +16,11 @@ IMPLEMENT_CLASS(TTimer)
     Event("OnTimer", &TTimer::FOnTimer);
 }
 
+// Lets the shared window reach the protected Timer of a component.
+struct TTimerAccess {
+    static void Fire(TTimer* timer) { timer->Timer(); }
+};
+
 namespace {
 
 // The one hidden window that receives WM_TIMER for every timer component,
@@ -36,17 +41,13 @@ public:
     }
     void Unregister(UINT_PTR id) { Timers.erase(id); }
 
-    // Called by the timer unit with the component to raise.
-    using TFire = void (*)(TTimer*);
-    TFire Fire = nullptr;
-
 private:
     void WndProc(TMessage& message)
     {
         if (message.Msg == WM_TIMER) {
             auto found = Timers.find(message.WParam);
-            if (found != Timers.end() && Fire)
-                Fire(found->second);
+            if (found != Timers.end())
+                TTimerAccess::Fire(found->second);
             return;
         }
         Window.DefaultHandler(message);
@@ -74,11 +75,6 @@ TTimerWindow& TimerWindow()
 }
 
 }
-
-// Lets the shared window reach the protected Timer of a component.
-struct TTimerAccess {
-    static void Fire(TTimer* timer) { timer->Timer(); }
-};
 
 TTimer::TTimer(TComponent* owner) : TComponent(owner)
 {
@@ -135,7 +131,6 @@ void TTimer::UpdateTimer()
     if (!FEnabled || FInterval == 0 || !FOnTimer || IsLoading() || IsDesigning() || IsDestroying())
         return;
     TTimerWindow& window = TimerWindow();
-    window.Fire = &TTimerAccess::Fire;
     UINT_PTR id = window.Register(this);
     if (!SetTimer(window.Handle(), id, FInterval, nullptr)) {
         window.Unregister(id);
