@@ -4,6 +4,7 @@
 #include "framework/MouseTracker.h"
 #include "framework/Screen.h"
 #include "tests/support/GdiCount.h"
+#include "tests/support/Surface.h"
 
 #include <doctest/doctest.h>
 
@@ -23,19 +24,6 @@ COLORREF PixelOf(HDC dc, int x, int y)
 {
     return GetPixel(dc, x, y) & 0xFFFFFF;
 }
-
-// A 24-bit off-screen surface, white to start with.
-struct TSurface {
-    TWindowDC Screen{nullptr};
-    TMemoryDC DC{Screen.Get()};
-    TGdiHandle<HBITMAP> Bitmap{CreateCompatibleBitmap(Screen.Get(), 200, 150)};
-    TSelectObject Selected{DC.Get(), Bitmap.Get()};
-    TSurface()
-    {
-        RECT all{0, 0, 200, 150};
-        FillRect(DC.Get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    }
-};
 
 void MoveCursorTo(POINT point)
 {

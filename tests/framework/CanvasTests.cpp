@@ -2,29 +2,14 @@
 #include "framework/GdiObject.h"
 #include "tests/support/ChangeCounter.h"
 #include "tests/support/GdiCount.h"
+#include "tests/support/Surface.h"
 
 #include <doctest/doctest.h>
 
-namespace {
-// A 32 x 32 bitmap in a memory context, for drawing tests.
-struct TScratch {
-    TMemoryDC dc;
-    TGdiHandle<HBITMAP> bitmap;
-    TSelectObject* selection = nullptr;
-    TScratch()
-    {
-        TWindowDC screen(nullptr);
-        bitmap.Reset(CreateCompatibleBitmap(screen.Get(), 32, 32));
-        selection = new TSelectObject(dc.Get(), bitmap.Get());
-    }
-    ~TScratch() { delete selection; }
-};
-}
-
 TEST_CASE("A canvas draws with its brush, pen and font")
 {
-    TScratch scratch;
-    TCanvas canvas(scratch.dc.Get());
+    TSurface scratch(32, 32);
+    TCanvas canvas(scratch.DC.Get());
     canvas.Brush().SetColor(clRed);
     canvas.FillRect(RECT{0, 0, 32, 32});
     CHECK(canvas.Pixel(5, 5) == RGB(255, 0, 0));
@@ -53,10 +38,10 @@ TEST_CASE("A canvas draws with its brush, pen and font")
 
 TEST_CASE("Canvases, fonts, brushes and pens leave no GDI object behind")
 {
-    TScratch scratch;
+    TSurface scratch(32, 32);
     int before = CountGdiObjects();
     for (int i = 0; i < 20; ++i) {
-        TCanvas canvas(scratch.dc.Get());
+        TCanvas canvas(scratch.DC.Get());
         canvas.Font().SetHeight(-11 - i);
         canvas.TextWidth("text");
         canvas.Brush().SetColor(static_cast<TColor>(RGB(i, 0, 0)));
