@@ -102,15 +102,13 @@ private:
     void WriteProperties(TPersistent* object, const std::string& prefix, const std::string& indent)
     {
         for (const TPropInfo* property : object->ClassType().AllProperties()) {
+            if (!property->IsStored(*object))
+                continue;
             if (property->Kind() == TPropKind::Object) {
-                if (!property->IsStored(*object))
-                    continue;
                 if (TPersistent* nested = property->GetNestedObject(*object))
                     WriteProperties(nested, prefix + property->Name() + ".", indent);
                 continue;
             }
-            if (!property->IsStored(*object))
-                continue;
             std::string value;
             if (ValueText(*object, *property, value))
                 Out += indent + prefix + property->Name() + " = " + value + "\n";
