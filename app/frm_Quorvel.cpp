@@ -14,6 +14,7 @@
 #include "menus/XPMenu.h"
 #include "theme/NgEngine.h"
 #include "tray/VxTrayIcon.h"
+#include "resources/resource.h"
 
 #include <algorithm>
 
@@ -185,15 +186,15 @@ void TfrmQuorvel::tmQuorvelTimer(TObject*)
 void TfrmQuorvel::UpdateTrayIcon()
 {
     ShowGauge(GaugeIndex(FreeSystem));
-    VxTrayIcon->SetHint(Format(LoadStr(STrayHint).c_str(), FreeSystem, FreeUser, FreeGDI));
+    VxTrayIcon->SetHint(Format(LoadStr(IDS_TRAY_HINT).c_str(), FreeSystem, FreeUser, FreeGDI));
 }
 
 void TfrmQuorvel::UpdateDetails()
 {
     // Hidden or not, the details window always shows the last sample.
-    ShowDetail(SSystemResourcesFree, FreeSystem);
-    ShowDetail(SUserResourcesFree, FreeUser);
-    ShowDetail(SGDIResourcesFree, FreeGDI);
+    ShowDetail(IDS_SYSTEM_RESOURCES_FREE, FreeSystem);
+    ShowDetail(IDS_USER_RESOURCES_FREE, FreeUser);
+    ShowDetail(IDS_GDI_RESOURCES_FREE, FreeGDI);
 }
 
 void TfrmQuorvel::ShowDetail(unsigned captionId, int32_t value)
@@ -208,9 +209,9 @@ void TfrmQuorvel::ShowDetail(unsigned captionId, int32_t value)
 void TfrmQuorvel::pmQuorvelPopup(TObject*)
 {
     // The last sampled values: opening the menu queries nothing.
-    pmiSystem->SetCaption(Format(LoadStr(SSystemResourcesFree).c_str(), FreeSystem));
-    pmiUser->SetCaption(Format(LoadStr(SUserResourcesFree).c_str(), FreeUser));
-    pmiGDI->SetCaption(Format(LoadStr(SGDIResourcesFree).c_str(), FreeGDI));
+    pmiSystem->SetCaption(Format(LoadStr(IDS_SYSTEM_RESOURCES_FREE).c_str(), FreeSystem));
+    pmiUser->SetCaption(Format(LoadStr(IDS_USER_RESOURCES_FREE).c_str(), FreeUser));
+    pmiGDI->SetCaption(Format(LoadStr(IDS_GDI_RESOURCES_FREE).c_str(), FreeGDI));
 }
 
 void TfrmQuorvel::pmiDetailsClick(TObject*)
@@ -279,7 +280,7 @@ void TfrmQuorvel::RaiseWarning()
     Application->NormalizeTopMosts();
     try {
         WarningBeepFunction(0);
-        ShowWarning(LoadStr(SLowResourcesWarning), LowResourcesTitle, mbOK, true);
+        ShowWarning(LoadStr(IDS_LOW_RESOURCES_WARNING), LowResourcesTitle, mbOK, true);
     } catch (...) {
         Application->RestoreTopMosts();
         WarningBusy = false;

@@ -9,6 +9,7 @@
 #include "framework/Screen.h"
 #include "framework/Strings.h"
 #include "framework/TaskWindows.h"
+#include "resources/resource.h"
 
 #include <vector>
 
@@ -32,7 +33,7 @@ std::string TitleFromExeName()
 TApplication::TApplication(TComponent* owner) : TComponent(owner)
 {
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    FIcon = LoadIconA(instance, "MAINICON");
+    FIcon = LoadIconA(instance, RESOURCE_NAME(RES_MAIN_ICON));
     if (!FIcon)
         FIcon = LoadIconA(nullptr, IDI_APPLICATION);
     FTitle = TitleFromExeName();

@@ -5,6 +5,7 @@
 #include "framework/MenuItem.h"
 #include "framework/Strings.h"
 #include "framework/Timer.h"
+#include "resources/resource.h"
 
 #include <doctest/doctest.h>
 
@@ -64,7 +65,7 @@ TEST_CASE("Low-resource warning")
         CHECK(box.Flags == 262192);
         CHECK(box.Owner == Application->Handle());
         CHECK(box.Caption == "Low Resources");
-        CHECK(box.Text == LoadStr(SLowResourcesWarning));
+        CHECK(box.Text == LoadStr(IDS_LOW_RESOURCES_WARNING));
         CHECK(box.Text.rfind("Ninety percent or more", 0) == 0);
         CHECK(TMeterFixture::Beeps == 1);
         CHECK(!WarningBusy);

@@ -8,6 +8,7 @@
 #include "framework/Canvas.h"
 #include "framework/ImageList.h"
 #include "framework/Timer.h"
+#include "resources/resource.h"
 
 #include <doctest/doctest.h>
 
@@ -247,7 +248,7 @@ TEST_CASE("Two hundred popups leave no menu or GDI object behind")
     TPopupFixture fixture;
     TMenuTestForm& form = *fixture.Form;
     TImageList* images = Create<TImageList>(&form);
-    images->SetResourceName("GAUGES");
+    images->SetResourceName(RESOURCE_NAME(RES_GAUGES));
     form.pmQuorvel->SetImages(images);
     form.pmiExit->SetImageIndex(5);  // drawn plainly, with its image
     TTypist typist({}, 10);

@@ -6,6 +6,7 @@
 #include "tests/support/GdiCount.h"
 #include "tests/theme/BitmapTestSupport.h"
 #include "theme/KsBitmap.h"
+#include "resources/resource.h"
 
 #include <doctest/doctest.h>
 
@@ -448,7 +449,7 @@ TEST_CASE("The atlas resources load at their sizes and key magenta")
     const struct {
         const char* Name;
         int Width, Height;
-    } atlases[] = {{"XP_MAIN", 190, 372}, {"XP_MAIN1", 196, 435}};
+    } atlases[] = {{RESOURCE_NAME(RES_LUNA_ATLAS), 190, 372}, {RESOURCE_NAME(RES_LUNA_ATLAS_INACTIVE), 196, 435}};
     for (const auto& atlas : atlases) {
         CAPTURE(atlas.Name);
         TResourceStream stream(GetModuleHandleA(nullptr), atlas.Name, RT_RCDATA);

@@ -8,6 +8,7 @@
 #include "framework/PopupMenu.h"
 #include "framework/Timer.h"
 #include "tray/VxTrayIcon.h"
+#include "resources/resource.h"
 
 #include <doctest/doctest.h>
 
@@ -60,7 +61,7 @@ struct TTrayFixture {
 HICON LoadGauge()
 {
     return static_cast<HICON>(
-        LoadImageA(GetModuleHandleA(nullptr), "TRAY_GAUGE_EMPTY", IMAGE_ICON, 16, 16, 0));
+        LoadImageA(GetModuleHandleA(nullptr), RESOURCE_NAME(RES_TRAY_GAUGE_EMPTY), IMAGE_ICON, 16, 16, 0));
 }
 
 } // namespace
@@ -257,7 +258,7 @@ TEST_CASE("Animation")
     SUBCASE("with a list it cycles; Icon changes meanwhile don't touch the tray")
     {
         TImageList* list = Create<TImageList>(nullptr);
-        list->SetResourceName("GAUGES");
+        list->SetResourceName(RESOURCE_NAME(RES_GAUGES));
         list->SetMaskColor(clFuchsia);
         REQUIRE(list->Count() == 13);
         f.Tray->SetAnimationList(list);
