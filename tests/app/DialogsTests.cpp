@@ -11,12 +11,12 @@ TEST_CASE("warning and error boxes pass their icon, buttons and topmost flag")
     SUBCASE("a topmost warning with OK")
     {
         CHECK(ShowWarning("Low", "Quorvel", mbOK, true) == IDOK);
-        CHECK(boxes.Box().flags == 262192);
+        CHECK(boxes.Box().flags == (MB_OK | MB_ICONEXCLAMATION | MB_TOPMOST));
     }
     SUBCASE("an error with OK, not topmost")
     {
         ShowError("Broken", "Error", mbOK, false);
-        CHECK(boxes.Box().flags == 16);
+        CHECK(boxes.Box().flags == (MB_OK | MB_ICONHAND));
     }
     SUBCASE("other buttons")
     {

@@ -62,7 +62,7 @@ TEST_CASE("Low-resource warning")
         Tick(form, 40, 50, 8);
         REQUIRE(BoxCount() == 1);
         const TBoxRecorder::TBox& box = TBoxRecorder::Boxes()[0];
-        CHECK(box.Flags == 262192);
+        CHECK(box.Flags == (MB_OK | MB_ICONEXCLAMATION | MB_TOPMOST));
         CHECK(box.Owner == Application->Handle());
         CHECK(box.Caption == "Low Resources");
         CHECK(box.Text == LoadStr(IDS_LOW_RESOURCES_WARNING));

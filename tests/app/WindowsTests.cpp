@@ -126,7 +126,7 @@ TEST_CASE("ShellRun hands a mailto: address to the shell unchanged")
     CHECK_FALSE(call.directoryIsNull);
     CHECK(call.directory == "");
     CHECK(call.info.cbSize == 60);
-    CHECK(call.info.fMask == 1088);
+    CHECK(call.info.fMask == (SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI));
     CHECK(call.info.hwnd == Application->Handle());
     CHECK(call.info.nShow == SW_SHOWNORMAL);
 

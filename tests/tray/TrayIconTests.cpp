@@ -80,7 +80,7 @@ TEST_CASE("The tray icon adds, updates and removes one 88-byte record")
     CHECK(add.Data.cbSize == 88);
     CHECK(add.Data.hWnd == f.Tray->WindowHandle());
     CHECK(add.Data.uID == 0);
-    CHECK(add.Data.uFlags == 7);
+    CHECK(add.Data.uFlags == (NIF_MESSAGE | NIF_ICON | NIF_TIP));
     CHECK(add.Data.uCallbackMessage == 2024);
     CHECK(add.Data.hIcon == f.Tray->Icon()->Handle());
     CHECK(add.Tip() == "Quorvel");
@@ -91,7 +91,7 @@ TEST_CASE("The tray icon adds, updates and removes one 88-byte record")
         REQUIRE(f.Shell.Count() == 2);
         CHECK(f.Shell.Last().Message == NIM_MODIFY);
         CHECK(f.Shell.Last().Data.hIcon == f.Tray->Icon()->Handle());
-        CHECK(f.Shell.Last().Data.uFlags == 7);
+        CHECK(f.Shell.Last().Data.uFlags == (NIF_MESSAGE | NIF_ICON | NIF_TIP));
     }
     SUBCASE("the hint becomes the tooltip up to the first bar, at most 63 characters")
     {
