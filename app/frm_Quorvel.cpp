@@ -1,5 +1,6 @@
 #include "app/frm_Quorvel.h"
 
+#include "app/Seams.h"
 #include "app/lib_Dialogs.h"
 #include "app/lib_Registry.h"
 #include "app/lib_Windows.h"
@@ -9,6 +10,7 @@
 #include "framework/ImageList.h"
 #include "framework/MenuItem.h"
 #include "framework/PopupMenu.h"
+#include "framework/ScopeGuard.h"
 #include "framework/Strings.h"
 #include "framework/Timer.h"
 #include "menus/XPMenu.h"
@@ -25,9 +27,6 @@ bool WarningShown = false;
 bool WarningBusy = false;
 TfrmQuorvel* frmQuorvel = nullptr;
 
-TBeepFunction WarningBeepFunction = MessageBeep;
-TSleepFunction FillSleepFunction = Sleep;
-std::string ExecutablePathOverride;
 
 namespace {
 
@@ -275,17 +274,9 @@ void TfrmQuorvel::tmWarningTimer(TObject*)
 
 void TfrmQuorvel::RaiseWarning()
 {
-    WarningBusy = true;
+    TScopedOverride<bool> busy(WarningBusy, true);
     // Topmost windows of the program would hide the box.
-    Application->NormalizeTopMosts();
-    try {
-        WarningBeepFunction(0);
-        ShowWarning(LoadStr(IDS_LOW_RESOURCES_WARNING), LowResourcesTitle, mbOK, true);
-    } catch (...) {
-        Application->RestoreTopMosts();
-        WarningBusy = false;
-        throw;
-    }
-    Application->RestoreTopMosts();
-    WarningBusy = false;
+    TTopMostsNormalized normalized;
+    WarningBeepFunction(0);
+    ShowWarning(LoadStr(IDS_LOW_RESOURCES_WARNING), LowResourcesTitle, mbOK, true);
 }

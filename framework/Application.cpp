@@ -6,6 +6,7 @@
 #include "framework/Finalization.h"
 #include "framework/Form.h"
 #include "framework/MouseTracker.h"
+#include "framework/ScopeGuard.h"
 #include "framework/Screen.h"
 #include "framework/Strings.h"
 #include "framework/TaskWindows.h"
@@ -56,13 +57,12 @@ TApplication::TApplication(TComponent* owner) : TComponent(owner)
         UnregisterClassA(ApplicationWindowClass, instance);
         throw EOutOfResources("Error creating window");
     }
-    try {
-        FMouseTracker = std::make_unique<TMouseTracker>();
-    } catch (...) {
+    TScopeGuard undoWindow([&] {
         DestroyWindow(FHandle);
         UnregisterClassA(ApplicationWindowClass, instance);
-        throw;
-    }
+    });
+    FMouseTracker = std::make_unique<TMouseTracker>();
+    undoWindow.Dismiss();
 }
 
 TApplication::~TApplication()

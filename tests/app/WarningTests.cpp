@@ -3,6 +3,7 @@
 
 #include "framework/Application.h"
 #include "framework/MenuItem.h"
+#include "framework/ScopeGuard.h"
 #include "framework/Strings.h"
 #include "framework/Timer.h"
 #include "resources/resource.h"
@@ -118,7 +119,7 @@ TEST_CASE("Low-resource warning")
     SUBCASE("a nested tick while the box is open opens no second box")
     {
         TProbeFeed::Set(5, 50, 50);
-        Application->MessageBoxFunction = NestedTickBox;
+        TScopedOverride<TApplication::TMessageBoxFunction> box(Application->MessageBoxFunction, NestedTickBox);
         form->tmWarningTimer(nullptr);
         CHECK(BoxCount() == 1);
         CHECK(TMeterFixture::Beeps == 1);
@@ -129,7 +130,7 @@ TEST_CASE("Low-resource warning")
         TopMostWindow = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "on top", WS_POPUP | WS_VISIBLE, 0,
                                         0, 50, 50, nullptr, nullptr, nullptr, nullptr);
         REQUIRE(TopMostWindow);
-        Application->MessageBoxFunction = CheckTopMostBox;
+        TScopedOverride<TApplication::TMessageBoxFunction> box(Application->MessageBoxFunction, CheckTopMostBox);
         TProbeFeed::Set(5, 50, 50);
         form->tmWarningTimer(nullptr);
         CHECK(BoxCount() == 1);

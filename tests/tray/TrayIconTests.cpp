@@ -1,4 +1,5 @@
 #include "tests/tray/ShellRecorder.h"
+#include "tests/support/BoxRecorder.h"
 #include "tests/support/MessagePump.h"
 
 #include "framework/Application.h"
