@@ -1,4 +1,5 @@
 #include "tests/framework/FormsTestSupport.h"
+#include "tests/support/MessagePump.h"
 
 #include "framework/Application.h"
 #include "framework/ClassBuilder.h"
@@ -8,15 +9,7 @@
 
 bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs)
 {
-    DWORD start = GetTickCount();
-    for (;;) {
-        Application->ProcessMessages();
-        if (done())
-            return true;
-        if (GetTickCount() - start > timeoutMs)
-            return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
+    return PumpUntil(done, timeoutMs, Pump);
 }
 
 void Pump()

@@ -19,11 +19,13 @@ void CALLBACK CloseMenu(HWND, UINT, UINT_PTR id, DWORD)
 }
 }
 
-bool PumpUntil(const std::function<bool()>& condition, unsigned timeoutMs)
+bool PumpUntil(const std::function<bool()>& condition, unsigned timeoutMs, TMessageStep step)
 {
+    if (!step)
+        step = HandleWaitingMessages;
     DWORD start = GetTickCount();
     for (;;) {
-        HandleWaitingMessages();
+        step();
         if (condition())
             return true;
         if (GetTickCount() - start > timeoutMs)
