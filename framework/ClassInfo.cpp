@@ -102,6 +102,17 @@ bool TClassInfo::AssignField(TObject& root, const std::string& name, TComponent*
     return false;
 }
 
+std::vector<std::string> TClassInfo::FieldNames() const
+{
+    std::vector<std::string> names;
+    for (const TClassInfo* cls = this; cls; cls = cls->ParentClass) {
+        cls->EnsureBuilt();
+        for (const TFieldEntry& field : cls->Fields)
+            names.push_back(field.Name);
+    }
+    return names;
+}
+
 void TClassInfo::AddProperty(std::unique_ptr<TPropInfo> property)
 {
     Properties.push_back(std::move(property));

@@ -52,6 +52,8 @@ public:
     // when the class (or an ancestor) has no such field. A component of the
     // wrong class raises EInvalidCast.
     bool AssignField(TObject& root, const std::string& name, TComponent* component) const;
+    // The names of the fields a layout binds, ancestors' included.
+    std::vector<std::string> FieldNames() const;
 
     // Used by TClassBuilder while the class describes itself.
     void SetFactory(TFactory factory) { Factory = factory; }

@@ -47,6 +47,7 @@ public:
         for (const TLayoutObject& child : tree.Children)
             ReadComponent(child, Root);
         ResolveReferences();
+        CheckFieldsBound(tree);
         for (TComponent* component : LoadedComponents)
             component->Loaded();
         Root->Loaded();
@@ -90,6 +91,15 @@ private:
         if (!fits)
             Fail(tree.Line, "", Format("layout of class %s read into a %s", tree.ClassName.c_str(),
                                        Root->ClassName().c_str()));
+    }
+
+    // A field the layout has no component for would stay null for the code
+    // that uses it.
+    void CheckFieldsBound(const TLayoutObject& tree)
+    {
+        for (const std::string& field : Root->ClassType().FieldNames())
+            if (!Root->FindComponent(field))
+                Fail(tree.Line, field, "field without a component in the layout");
     }
 
     void ReadComponent(const TLayoutObject& node, TComponent* parent)
