@@ -112,3 +112,19 @@ int CountWindows()
     EnumThreadWindows(GetCurrentThreadId(), CountTopLevel, reinterpret_cast<LPARAM>(&count));
     return count;
 }
+
+void PostKey(HWND window, UINT message, WPARAM key, bool alt)
+{
+    LPARAM data = 1;
+    if (alt)
+        data |= 0x20000000;
+    if (message == WM_KEYUP || message == WM_SYSKEYUP)
+        data |= static_cast<LPARAM>(0xC0000000);
+    PostMessageA(window, message, key, data);
+}
+
+void ClickAt(TControl* control, int x, int y)
+{
+    control->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    control->Perform(WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}

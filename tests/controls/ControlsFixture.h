@@ -75,3 +75,8 @@ inline uint32_t Opaque(uint32_t pixel)
 
 // The number of windows of this thread, children included.
 int CountWindows();
+
+// Posts a key message to a window as the keyboard queues it.
+void PostKey(HWND window, UINT message, WPARAM key, bool alt = false);
+// Left button down and up at (x, y) of the control, through its window.
+void ClickAt(TControl* control, int x, int y);
