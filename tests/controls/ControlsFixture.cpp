@@ -128,3 +128,8 @@ void ClickAt(TControl* control, int x, int y)
     control->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
     control->Perform(WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
+
+bool PumpUntilFocused(TWinControl* control)
+{
+    return WaitFor([&] { return control->Focused(); });
+}

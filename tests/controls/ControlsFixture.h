@@ -80,3 +80,5 @@ int CountWindows();
 void PostKey(HWND window, UINT message, WPARAM key, bool alt = false);
 // Left button down and up at (x, y) of the control, through its window.
 void ClickAt(TControl* control, int x, int y);
+// Waits until the control's window has the keyboard focus.
+bool PumpUntilFocused(TWinControl* control);
