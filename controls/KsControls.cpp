@@ -90,8 +90,22 @@ void TKsCustomControl::Invalidate()
     FDirty = true;
     if (IsDesigning())
         AdjustBuffers();
+    // A window that is not on screen is painted whole when it is shown.
+    if (HandleAllocated() && !Showing() && !IsDesigning())
+        return;
     RenderIfShowing();
     inherited::Invalidate();
+}
+
+void TKsCustomControl::RepaintNow()
+{
+    FDirty = true;
+    if (!Showing())
+        return;
+    UpdateBuffer();
+    TWindowDC dc(Handle());
+    if (dc)
+        CopyBuffer(dc.Get());
 }
 
 void TKsCustomControl::SetBounds(int left, int top, int width, int height)

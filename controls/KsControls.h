@@ -61,6 +61,10 @@ public:
     void Invalidate() override;
     void SetBounds(int left, int top, int width, int height) override;
     void Loaded() override;
+    // Composes the image again and, when the control is on screen, copies
+    // it to the window at once, without waiting for a paint message; a
+    // hidden control is only marked for its next paint.
+    void RepaintNow();
 
     // Whether the owner form says it is blended (KM_BLENDQUERY).
     bool OwnerBlended() const;

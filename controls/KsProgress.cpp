@@ -1,6 +1,5 @@
 #include "controls/KsProgress.h"
 
-#include "framework/Application.h"
 #include "framework/ClassBuilder.h"
 
 #include <cmath>
@@ -50,11 +49,9 @@ void TKsCustomProgressBar::SetPosition(int value)
     FPosition = value;
     if (GetFraction(value) == before)
         return;
-    Invalidate();
-    // Shown at once even when the caller does not return to the message
-    // loop; a bar that is not on screen has nothing to show.
-    if (Application && HandleAllocated() && IsWindowVisible(Handle()))
-        Application->ProcessMessages();
+    // Shown at once, even when the caller does not return to the message
+    // loop: straight to the window, with no messages handled in between.
+    RepaintNow();
 }
 
 void TKsCustomProgressBar::SetOrientation(TKsBarOrientation value)

@@ -15,8 +15,8 @@ public:
     int Min() const { return FMin; }
     void SetMin(int value);
     int Position() const { return FPosition; }
-    // Repaints at once (pending messages are handled) when the share of the
-    // bar that is filled changes; otherwise only stores the value.
+    // Repaints at once when the share of the bar that is filled changes;
+    // otherwise only stores the value.
     void SetPosition(int value);
     TKsBarOrientation Orientation() const { return FOrientation; }
     void SetOrientation(TKsBarOrientation value);

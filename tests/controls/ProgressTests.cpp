@@ -109,6 +109,14 @@ TEST_CASE("the themed bar at the details window's size")
         CHECK(GreenBlocks(*bar) == 0);
     }
 
+    SUBCASE("a new position is on the screen before the caller returns to the message loop")
+    {
+        bar->SetPosition(100);
+        CHECK(ScreenPixel(bar->Handle(), 265, 8) == Green);
+        bar->SetPosition(10);
+        CHECK(ScreenPixel(bar->Handle(), 265, 8) == KsTrackLight);
+    }
+
     SUBCASE("smooth: one bar of the filled length")
     {
         bar->SetSmooth(true);
