@@ -5,7 +5,6 @@
 #include "framework/Strings.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 
 IMPLEMENT_ENUM_INFO(TButtonLayout, "blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom")
@@ -257,7 +256,7 @@ RECT TKsCustomButton::GetContentRect()
     return box;
 }
 
-RECT TKsCustomButton::GetCaptionRect()
+RECT TKsCustomButton::ContentShare(bool glyph)
 {
     RECT box = GetContentRect();
     if (!HasGlyph())
@@ -266,43 +265,29 @@ RECT TKsCustomButton::GetCaptionRect()
     const int down = FGlyphHeight + FSpacing;
     switch (FLayout) {
     case blGlyphLeft:
-        box.left += across;
+        (glyph ? box.right : box.left) = box.left + across;
         break;
     case blGlyphRight:
-        box.right -= across;
+        (glyph ? box.left : box.right) = box.right - across;
         break;
     case blGlyphTop:
-        box.top += down;
+        (glyph ? box.bottom : box.top) = box.top + down;
         break;
     case blGlyphBottom:
-        box.bottom -= down;
+        (glyph ? box.top : box.bottom) = box.bottom - down;
         break;
     }
     return box;
 }
 
+RECT TKsCustomButton::GetCaptionRect()
+{
+    return ContentShare(false);
+}
+
 RECT TKsCustomButton::GetGlyphRect()
 {
-    RECT box = GetContentRect();
-    if (!HasGlyph())
-        return box;
-    const int across = ImageWidth() + FSpacing;
-    const int down = FGlyphHeight + FSpacing;
-    switch (FLayout) {
-    case blGlyphLeft:
-        box.right = box.left + across;
-        break;
-    case blGlyphRight:
-        box.left = box.right - across;
-        break;
-    case blGlyphTop:
-        box.bottom = box.top + down;
-        break;
-    case blGlyphBottom:
-        box.top = box.bottom - down;
-        break;
-    }
-    return box;
+    return ContentShare(true);
 }
 
 void TKsCustomButton::PaintFace()
@@ -450,8 +435,7 @@ void TKsCustomButton::CMDialogKey(TMessage& message)
 
 void TKsCustomButton::CMDialogChar(TMessage& message)
 {
-    const char key = static_cast<char>(std::toupper(static_cast<unsigned char>(message.WParam)));
-    if (key && key == GetHotkey(Caption()) && CanFocus()) {
+    if (IsAccelerator(message.WParam)) {
         SetFocus();
         Click();
         message.Result = 1;

@@ -78,6 +78,8 @@ protected:
 private:
     bool HasGlyph() const { return FGlyphWidth > 0 && FGlyphHeight > 0; }
     int ImageWidth() const { return FGlyphWidth / FNumGlyphs; }
+    // The content box cut to the glyph's share, or to the caption's.
+    RECT ContentShare(bool glyph);
     void SetDown(bool down);
     void GlyphChanged(TObject* sender);
 

@@ -1,9 +1,6 @@
 #include "controls/KsCheckBoxs.h"
 
 #include "framework/ClassBuilder.h"
-#include "framework/Strings.h"
-
-#include <cctype>
 
 IMPLEMENT_ENUM_INFO(TCheckBoxState, "cbUnchecked", "cbChecked", "cbGrayed")
 
@@ -150,8 +147,7 @@ void TKsCustomCheckBox::KeyUp(WORD& key, TShiftState shift)
 
 void TKsCustomCheckBox::CMDialogChar(TMessage& message)
 {
-    const char key = static_cast<char>(std::toupper(static_cast<unsigned char>(message.WParam)));
-    if (key && key == GetHotkey(Caption()) && CanFocus()) {
+    if (IsAccelerator(message.WParam)) {
         SetFocus();
         if (Focused() || HasFocus())
             Toggle();

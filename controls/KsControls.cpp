@@ -1,8 +1,10 @@
 #include "controls/KsControls.h"
 
 #include "framework/ClassBuilder.h"
+#include "framework/Strings.h"
 
 #include <algorithm>
+#include <cctype>
 
 IMPLEMENT_ENUM_INFO(TKsBarOrientation, "kboHorizontal", "kboVertical")
 
@@ -130,6 +132,12 @@ bool TKsCustomControl::OwnerBlended() const
     if (!owner || !owner->HandleAllocated())
         return false;
     return SendMessageA(owner->Handle(), KM_BLENDQUERY, 0, 0) != 0;
+}
+
+bool TKsCustomControl::IsAccelerator(WPARAM character) const
+{
+    const char key = static_cast<char>(std::toupper(static_cast<unsigned char>(character)));
+    return key && key == GetHotkey(Caption()) && CanFocus();
 }
 
 bool TKsCustomControl::Resize(TOwned<TKsBitmap>& buffer, int width, int height)

@@ -68,6 +68,9 @@ public:
 
     // Whether the owner form says it is blended (KM_BLENDQUERY).
     bool OwnerBlended() const;
+    // Whether a character offered as an access key (CM_DIALOGCHAR) is the
+    // caption's, and the control can take the focus.
+    bool IsAccelerator(WPARAM character) const;
 
 protected:
     // The background of the control, drawn first into the front buffer.

@@ -40,19 +40,25 @@ bool FaceIs(const TNgButton& button, int state)
     return true;
 }
 
-// The box around the caption's black pixels.
-RECT InkBox(const TKsBitmap& bitmap)
+// The box around the pixels of one colour within area.
+RECT BoxOf(const TKsBitmap& bitmap, const RECT& area, uint32_t color)
 {
     RECT box{1000, 1000, -1, -1};
-    for (int y = 4; y < 21; ++y)
-        for (int x = 4; x < 71; ++x)
-            if (Opaque(bitmap.GetPixel(x, y)) == MakeColor(0, 0, 0)) {
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            if (Opaque(bitmap.GetPixel(x, y)) == color) {
                 box.left = std::min<LONG>(box.left, x);
                 box.top = std::min<LONG>(box.top, y);
                 box.right = std::max<LONG>(box.right, x + 1);
                 box.bottom = std::max<LONG>(box.bottom, y + 1);
             }
     return box;
+}
+
+// The caption's black pixels inside the face's edges.
+RECT InkBox(const TKsBitmap& bitmap)
+{
+    return BoxOf(bitmap, RECT{4, 4, 71, 21}, MakeColor(0, 0, 0));
 }
 
 int CountPixels(const TKsBitmap& bitmap, uint32_t color)
@@ -289,5 +295,33 @@ TEST_CASE("kinds and glyphs")
         button->SetEnabled(false);
         CHECK(CountPixels(button->FrontBuffer(), MakeColor(185, 185, 185)) == 255);
         CHECK(CountPixels(button->FrontBuffer(), Red) == 0);
+    }
+
+    SUBCASE("the glyph sits on the side of the caption that Layout names")
+    {
+        SetRedGlyph(*button);
+        button->SetBounds(20, 20, 120, 60);
+        const RECT all{0, 0, 120, 60};
+        for (TButtonLayout layout : {blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom}) {
+            CAPTURE(layout);
+            button->SetLayout(layout);
+            const RECT glyph = BoxOf(button->FrontBuffer(), all, Red);
+            const RECT ink = BoxOf(button->FrontBuffer(), RECT{4, 4, 116, 56}, MakeColor(0, 0, 0));
+            CHECK(glyph.right - glyph.left == 16);
+            switch (layout) {
+            case blGlyphLeft:
+                CHECK(glyph.right <= ink.left);
+                break;
+            case blGlyphRight:
+                CHECK(ink.right <= glyph.left);
+                break;
+            case blGlyphTop:
+                CHECK(glyph.bottom <= ink.top);
+                break;
+            case blGlyphBottom:
+                CHECK(ink.bottom <= glyph.top);
+                break;
+            }
+        }
     }
 }
