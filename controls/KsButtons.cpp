@@ -139,6 +139,7 @@ TKsCustomButton::TKsCustomButton(TComponent* owner) : TKsCustomControl(owner), F
     SetColor(InitialFaceColor());
     SetTabStop(true);
     SetTransparent(true);
+    SetShowsHot(true);
     SetBounds(0, 0, 75, 25);
 }
 
@@ -322,14 +323,7 @@ void TKsCustomButton::PaintCaption()
     RECT box{0, 0, width, height};
     OffsetRect(&box, area.left + (area.right - area.left - width) / 2, area.top + (area.bottom - area.top - height) / 2);
     const UINT format = DT_CENTER | DT_SINGLELINE;
-    if (!Enabled()) {
-        RECT raised = box;
-        OffsetRect(&raised, 1, 1);
-        front.Font().SetColor(clBtnHighlight);
-        front.DrawText(text, raised, format);
-        front.Font().SetColor(clBtnShadow);
-    }
-    front.DrawText(text, box, format);
+    DrawCaptionText(text, box, format);
 }
 
 void TKsCustomButton::PaintGlyph()
@@ -354,18 +348,6 @@ void TKsCustomButton::PaintGlyph()
             if (pixel != transparent)
                 Front().SetPixel(left + x, top + y, pixel | 0xFF000000u);
         }
-}
-
-void TKsCustomButton::MouseEntered()
-{
-    inherited::MouseEntered();
-    Invalidate();
-}
-
-void TKsCustomButton::MouseLeft()
-{
-    inherited::MouseLeft();
-    Invalidate();
 }
 
 void TKsCustomButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y)

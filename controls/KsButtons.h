@@ -67,8 +67,6 @@ protected:
     virtual void PaintGlyph();
     virtual void PaintCaption();
 
-    void MouseEntered() override;
-    void MouseLeft() override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;

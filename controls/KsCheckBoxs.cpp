@@ -22,6 +22,7 @@ TKsCustomCheckBox::TKsCustomCheckBox(TComponent* owner) : TKsCustomControl(owner
     SetBounds(0, 0, 98, 20);
     SetTabStop(true);
     SetTransparent(true);
+    SetShowsHot(true);
     SetCaption("CheckBox");
 }
 
@@ -90,28 +91,9 @@ void TKsCustomCheckBox::PaintCaption()
     RECT box{left, 0, left + width, height};
     OffsetRect(&box, 0, (PaintHeight() - height) / 2);
     const UINT format = DT_LEFT | DT_SINGLELINE;
-    if (!Enabled()) {
-        RECT raised = box;
-        OffsetRect(&raised, 1, 1);
-        front.Font().SetColor(clBtnHighlight);
-        front.DrawText(text, raised, format);
-        front.Font().SetColor(clBtnShadow);
-    }
-    front.DrawText(text, box, format);
+    DrawCaptionText(text, box, format);
     if (HasFocus())
         front.DrawFocusRect(RECT{box.left - 1, box.top - 2, box.right + 3, box.bottom + 2}, MakeColor(0, 0, 0));
-}
-
-void TKsCustomCheckBox::MouseEntered()
-{
-    inherited::MouseEntered();
-    Invalidate();
-}
-
-void TKsCustomCheckBox::MouseLeft()
-{
-    inherited::MouseLeft();
-    Invalidate();
 }
 
 void TKsCustomCheckBox::MouseDown(TMouseButton button, TShiftState shift, int x, int y)

@@ -40,8 +40,6 @@ protected:
     // The caption, and the focus rectangle around it.
     virtual void PaintCaption();
 
-    void MouseEntered() override;
-    void MouseLeft() override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void KeyUp(WORD& key, TShiftState shift) override;

@@ -337,12 +337,28 @@ void TKsCustomControl::CMMouseEnter(TMessage&)
 {
     FHot = true;
     MouseEntered();
+    if (FShowsHot)
+        Invalidate();
 }
 
 void TKsCustomControl::CMMouseLeave(TMessage&)
 {
     FHot = false;
     MouseLeft();
+    if (FShowsHot)
+        Invalidate();
+}
+
+void TKsCustomControl::DrawCaptionText(const std::string& text, const RECT& box, UINT format)
+{
+    if (!Enabled()) {
+        RECT raised = box;
+        OffsetRect(&raised, 1, 1);
+        FFront->Font().SetColor(clBtnHighlight);
+        FFront->DrawText(text, raised, format);
+        FFront->Font().SetColor(clBtnShadow);
+    }
+    FFront->DrawText(text, box, format);
 }
 
 void TKsCustomControl::CMTextChanged(TMessage& message)

@@ -87,6 +87,13 @@ protected:
     virtual void FocusGained() {}
     virtual void FocusLost() {}
 
+    // A control that looks different while the mouse is over it is drawn
+    // again when the mouse comes and goes.
+    void SetShowsHot(bool value) { FShowsHot = value; }
+    // Text in the front buffer's font, embossed in the highlight and shadow
+    // colours while the control is disabled.
+    void DrawCaptionText(const std::string& text, const RECT& box, UINT format);
+
     // The front buffer, for the descendants' drawing; its font is the
     // control's when PaintForeground runs.
     TKsBitmap& Front() { return *FFront; }
@@ -129,6 +136,7 @@ private:
     bool FBlend = false;
     int FBlendValue = 150;
     bool FHot = false;
+    bool FShowsHot = false;
     int FPaintWidth = 0;
     int FPaintHeight = 0;
 };
