@@ -58,19 +58,6 @@ void TControlsFixture::Show()
     Application->ProcessMessages();
 }
 
-bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs)
-{
-    const DWORD start = GetTickCount();
-    for (;;) {
-        Application->ProcessMessages();
-        if (done())
-            return true;
-        if (GetTickCount() - start > timeoutMs)
-            return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-}
-
 uint32_t ScreenPixel(HWND window, int x, int y)
 {
     TWindowDC dc(window);
@@ -111,16 +98,6 @@ int CountWindows()
     int count = 0;
     EnumThreadWindows(GetCurrentThreadId(), CountTopLevel, reinterpret_cast<LPARAM>(&count));
     return count;
-}
-
-void PostKey(HWND window, UINT message, WPARAM key, bool alt)
-{
-    LPARAM data = 1;
-    if (alt)
-        data |= 0x20000000;
-    if (message == WM_KEYUP || message == WM_SYSKEYUP)
-        data |= static_cast<LPARAM>(0xC0000000);
-    PostMessageA(window, message, key, data);
 }
 
 void ClickAt(TControl* control, int x, int y)

@@ -7,6 +7,7 @@
 #include "framework/Form.h"
 #include "theme/KsBitmap.h"
 #include "theme/NgEngine.h"
+#include "tests/support/MessagePump.h"
 
 #include <cstdint>
 #include <functional>
@@ -59,8 +60,6 @@ private:
     }
 };
 
-// Handles messages until done() holds or the time is up.
-bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = 10000);
 
 // The pixel at (x, y) of a window's client area as shown on the screen,
 // opaque.
@@ -76,8 +75,6 @@ inline uint32_t Opaque(uint32_t pixel)
 // The number of windows of this thread, children included.
 int CountWindows();
 
-// Posts a key message to a window as the keyboard queues it.
-void PostKey(HWND window, UINT message, WPARAM key, bool alt = false);
 // Left button down and up at (x, y) of the control, through its window.
 void ClickAt(TControl* control, int x, int y);
 // Waits until the control's window has the keyboard focus.
