@@ -90,12 +90,15 @@ void TKsCustomControl::RenderIfShowing()
 void TKsCustomControl::Invalidate()
 {
     FDirty = true;
-    if (IsDesigning())
+    if (IsDesigning()) {
         AdjustBuffers();
-    // A window that is not on screen is painted whole when it is shown.
-    if (HandleAllocated() && !Showing() && !IsDesigning())
+        UpdateBuffer();
+    } else if (Showing()) {
+        UpdateBuffer();
+    } else {
+        // Drawn on its first paint, when it is shown.
         return;
-    RenderIfShowing();
+    }
     inherited::Invalidate();
 }
 
