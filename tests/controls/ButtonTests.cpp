@@ -325,3 +325,17 @@ TEST_CASE("kinds and glyphs")
         }
     }
 }
+
+TEST_CASE("the mouse over the button makes it hot, and leaving makes it normal again")
+{
+    TButtonFixture fixture;
+    TNgButton* button = fixture.Button;
+    fixture.Show();
+    const POINT centre = button->ClientToScreen(POINT{37, 12});
+    SetCursorPos(centre.x, centre.y);
+    REQUIRE(WaitFor([&] { return button->Hot(); }));
+    CHECK(button->FaceState() == 1);
+    SetCursorPos(centre.x + 300, centre.y + 300);
+    REQUIRE(WaitFor([&] { return !button->Hot(); }));
+    CHECK(button->FaceState() != 1);
+}
