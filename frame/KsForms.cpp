@@ -599,12 +599,14 @@ void TKsCustomForm::WMWindowPosChanging(TMessage& message)
         SetFrameSizes(pos->cx, pos->cy);
         UpdateBuffers();
     }
-    if (pos->flags & SWP_SHOWWINDOW) {
+    // Only a window that is not on screen yet lets us see what lies behind
+    // it; showing it again (bringing it forward) keeps the snapshot.
+    HWND handle = FormHandle();
+    if ((pos->flags & SWP_SHOWWINDOW) && handle && !IsWindowVisible(handle)) {
         if (!FInShowCapture && (FBlend || FDropShadow)) {
             FInShowCapture = true;
             try {
-                if (HWND handle = FormHandle())
-                    SetWindowRgn(handle, CreateRectRgn(0, 0, 0, 0), FALSE);
+                SetWindowRgn(handle, CreateRectRgn(0, 0, 0, 0), FALSE);
                 CaptureBackdrop(FCanMove);
             } catch (...) {
                 FInShowCapture = false;
