@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "tests/app/TestSupport.h"
 
 #include "framework/Strings.h"
 #include "tests/support/RegistryTree.h"

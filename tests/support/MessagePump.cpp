@@ -11,6 +11,12 @@ void HandleWaitingMessages()
         DispatchMessageA(&message);
     }
 }
+
+void CALLBACK CloseMenu(HWND, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(nullptr, id);
+    EndMenu();
+}
 }
 
 bool PumpUntil(const std::function<bool()>& condition, unsigned timeoutMs)
@@ -33,4 +39,9 @@ void PumpFor(unsigned ms)
         HandleWaitingMessages();
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
+}
+
+void CloseMenuAfter(unsigned ms)
+{
+    SetTimer(nullptr, 0, ms, CloseMenu);
 }

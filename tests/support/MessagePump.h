@@ -9,3 +9,5 @@
 bool PumpUntil(const std::function<bool()>& condition, unsigned timeoutMs = 10000);
 // Handles messages for ms milliseconds (for checking that nothing happens).
 void PumpFor(unsigned ms);
+// Ends the open menu after ms, from a timer that runs in the menu's loop.
+void CloseMenuAfter(unsigned ms);

@@ -2,7 +2,7 @@
 // gradients, copies between bitmaps, loading, and the free helpers.
 
 #include "framework/Stream.h"
-#include "tests/graphics/Pixels.h"
+#include "tests/framework/Pixels.h"
 #include "tests/support/GdiCount.h"
 #include "tests/theme/BitmapTestSupport.h"
 #include "theme/KsBitmap.h"
