@@ -606,7 +606,9 @@ void TKsCustomForm::WMWindowPosChanging(TMessage& message)
         if (!FInShowCapture && (FBlend || FDropShadow)) {
             FInShowCapture = true;
             try {
-                SetWindowRgn(handle, CreateRectRgn(0, 0, 0, 0), FALSE);
+                HRGN empty = CreateRectRgn(0, 0, 0, 0);
+                if (!SetWindowRgn(handle, empty, FALSE) && empty)
+                    DeleteObject(empty);
                 CaptureBackdrop(FCanMove);
             } catch (...) {
                 FInShowCapture = false;

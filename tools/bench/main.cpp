@@ -11,6 +11,7 @@
 #include "theme/KsHue.h"
 #include "theme/NgLuna.h"
 #include "tools/bench/BenchData.h"
+#include "tools/bench/FrameBench.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -272,6 +273,7 @@ int main(int argc, char** argv)
         Print("MergeUnderMix", bench.MergeUnder(bench.SkinLike()), "Mpix/s");
         BenchChangeHue();
         BenchFormFrame();
+        BenchSkinnedFrame();
         std::printf("MergeUnder/memcpy %.2f ratio\n", merge / memcpyRate);
         std::printf("MergeUnder/memcpy/cached %.2f ratio\n", cachedRatio);
 

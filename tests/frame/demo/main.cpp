@@ -1,6 +1,7 @@
 // framedemo: shows the demonstration form on the desktop, for the
 // end-to-end frame tests and the README's picture. Options change the
-// frame's settings: resize=0|1, move=0|1, blend=VALUE, animation=NAME.
+// frame's settings: resize=0|1, move=0|1, blend=VALUE, animation=0-4,
+// min=WIDTHxHEIGHT.
 
 #include "../FrameDemo.h"
 
@@ -26,8 +27,15 @@ void Apply(TNgForm& frame, const char* option)
     else if (name == "blend") {
         frame.SetBlendValue(std::atoi(value));
         frame.SetBlend(true);
-    } else if (name == "animation")
+    } else if (name == "animation") {
         frame.SetShowAnimation(static_cast<TKsAnimation>(std::atoi(value)));
+    } else if (name == "min") {
+        TKsSizeConstraints limits;
+        limits.MinWidth = std::atoi(value);
+        if (const char* height = std::strchr(value, 'x'))
+            limits.MinHeight = std::atoi(height + 1);
+        frame.SetConstraints(limits);
+    }
 }
 
 } // namespace
