@@ -1,6 +1,7 @@
 #include "FrameFixture.h"
 
 #include "tests/support/GdiCount.h"
+#include "theme/KsEffects.h"
 #include "tests/support/MessagePump.h"
 
 #include <doctest/doctest.h>
@@ -208,4 +209,48 @@ TEST_CASE_FIXTURE(TFrameFixture, "hovering, dragging, showing and re-tinting lea
     round(300, 100, 50, 20);
     CHECK(CountGdiObjects() == gdi);
     CHECK(CountProcessWindows() == windows);
+}
+
+namespace {
+// A stopwatch of 10 ms per reading: each frame of an effect takes two.
+struct TFrameCounter {
+    static inline uint64_t Now = 0;
+    TKsClock Saved = KsClock;
+    TFrameCounter()
+    {
+        KsClock = TKsClock{[](uint64_t& frequency) {
+                               frequency = 1000;
+                               return true;
+                           },
+                           [] {
+                               Now += 10;
+                               return Now;
+                           }};
+    }
+    ~TFrameCounter() { KsClock = Saved; }
+};
+} // namespace
+
+TEST_CASE_FIXTURE(TFrameFixture, "the show animation plays when the window comes on screen, never when blended")
+{
+    Form->SetVisible(false);
+    Frame->SetShowAnimation(kaFade);
+    Frame->SetShowAnimationTime(100);
+    {
+        TFrameCounter counter;
+        const uint64_t before = TFrameCounter::Now;
+        Form->Show();
+        CHECK((TFrameCounter::Now - before) / 20 == 10);  // 0, 11, ... 99 ms: ten frames
+        const uint64_t shown = TFrameCounter::Now;
+        Form->Show();  // already on screen: no second animation
+        CHECK(TFrameCounter::Now == shown);
+    }
+    Form->SetVisible(false);
+    Frame->SetBlend(true);
+    {
+        TFrameCounter counter;
+        const uint64_t before = TFrameCounter::Now;
+        Form->Show();
+        CHECK(TFrameCounter::Now == before);
+    }
 }

@@ -116,3 +116,44 @@ TEST_CASE_FIXTURE(TFrameFixture, "the frame answers whether it is blended")
     Frame->SetBlend(true);
     CHECK(SendMessageA(Window, KM_ISBLENDED, 0, 0) == 1);
 }
+
+TEST_CASE_FIXTURE(TFrameFixture, "a border drag sizes the window within its constraints")
+{
+    Frame->SetCanResize(true);
+    TKsSizeConstraints limits;
+    limits.MinWidth = 250;
+    Frame->SetConstraints(limits);
+    const RECT start = WindowRect();
+    // The right border: 30 pixels wider.
+    NCButtonDown(W - 2, 100);
+    CHECK(Frame->PressedZone() == kfzRight);
+    CapturedMove(W - 2 + 30, 100);
+    CapturedUp(W - 2 + 30, 100);
+    RECT rect = WindowRect();
+    CHECK(rect.left == start.left);
+    CHECK(rect.right - rect.left == W + 30);
+    // The left border, 200 pixels in: held at the smallest width.
+    NCButtonDown(1, 100);
+    CapturedMove(201, 100);
+    CapturedUp(201, 100);
+    rect = WindowRect();
+    CHECK(rect.right - rect.left == 250);
+    CHECK(rect.right == start.right + 30);
+
+    SUBCASE("with CanResize off the border does nothing")
+    {
+        Frame->SetCanResize(false);
+        NCButtonDown(1, 100);
+        CapturedMove(40, 100);
+        CapturedUp(40, 100);
+        CHECK(WindowRect().left == rect.left);
+    }
+}
+
+TEST_CASE_FIXTURE(TFrameFixture, "StayOnTop makes the window topmost and back")
+{
+    Frame->SetStayOnTop(true);
+    CHECK((GetWindowLongA(Window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
+    Frame->SetStayOnTop(false);
+    CHECK((GetWindowLongA(Window, GWL_EXSTYLE) & WS_EX_TOPMOST) == 0);
+}
