@@ -3,6 +3,7 @@
 #include "framework/ClassBuilder.h"
 #include "framework/Finalization.h"
 #include "framework/Strings.h"
+#include "resources/resource.h"
 
 #include <algorithm>
 #include <cmath>
@@ -38,16 +39,16 @@ struct TKindInfo {
 
 const TKindInfo Kinds[] = {
     {0, nullptr, mrNone, false},
-    {65378, "KSBTN_OK", mrOk, true},
-    {65379, "KSBTN_CANCEL", mrCancel, false},
-    {65382, "KSBTN_HELP", mrNone, false},
-    {65380, "KSBTN_YES", mrYes, true},
-    {65381, "KSBTN_NO", mrNo, false},
-    {65383, "KSBTN_CLOSE", mrNone, false},
-    {65386, "KSBTN_ABORT", mrAbort, false},
-    {65385, "KSBTN_RETRY", mrRetry, false},
-    {65384, "KSBTN_IGNORE", mrIgnore, false},
-    {65387, "KSBTN_ALL", mrAll, false},
+    {IDS_KIND_OK, RESOURCE_NAME(RES_KSBTN_OK), mrOk, true},
+    {IDS_KIND_CANCEL, RESOURCE_NAME(RES_KSBTN_CANCEL), mrCancel, false},
+    {IDS_KIND_HELP, RESOURCE_NAME(RES_KSBTN_HELP), mrNone, false},
+    {IDS_KIND_YES, RESOURCE_NAME(RES_KSBTN_YES), mrYes, true},
+    {IDS_KIND_NO, RESOURCE_NAME(RES_KSBTN_NO), mrNo, false},
+    {IDS_KIND_CLOSE, RESOURCE_NAME(RES_KSBTN_CLOSE), mrNone, false},
+    {IDS_KIND_ABORT, RESOURCE_NAME(RES_KSBTN_ABORT), mrAbort, false},
+    {IDS_KIND_RETRY, RESOURCE_NAME(RES_KSBTN_RETRY), mrRetry, false},
+    {IDS_KIND_IGNORE, RESOURCE_NAME(RES_KSBTN_IGNORE), mrIgnore, false},
+    {IDS_KIND_ALL, RESOURCE_NAME(RES_KSBTN_ALL), mrAll, false},
 };
 constexpr int KindCount = sizeof Kinds / sizeof Kinds[0];
 

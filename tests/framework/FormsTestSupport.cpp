@@ -1,10 +1,16 @@
 #include "tests/framework/FormsTestSupport.h"
+#include "tests/support/MessagePump.h"
 
 #include "framework/Application.h"
 #include "framework/ClassBuilder.h"
 #include "framework/Strings.h"
 
 #include <cctype>
+
+bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs)
+{
+    return PumpUntil(done, timeoutMs, Pump);
+}
 
 void Pump()
 {

@@ -1,6 +1,6 @@
 #include "tests/support/MessagePump.h"
 
-#include "framework/Application.h"
+#include <windows.h>
 
 namespace {
 void HandleWaitingMessages()
@@ -19,11 +19,13 @@ void CALLBACK CloseMenu(HWND, UINT, UINT_PTR id, DWORD)
 }
 }
 
-bool PumpUntil(const std::function<bool()>& condition, unsigned timeoutMs)
+bool PumpUntil(const std::function<bool()>& condition, unsigned timeoutMs, TMessageStep step)
 {
+    if (!step)
+        step = HandleWaitingMessages;
     DWORD start = GetTickCount();
     for (;;) {
-        HandleWaitingMessages();
+        step();
         if (condition())
             return true;
         if (GetTickCount() - start > timeoutMs)
@@ -44,19 +46,6 @@ void PumpFor(unsigned ms)
 void CloseMenuAfter(unsigned ms)
 {
     SetTimer(nullptr, 0, ms, CloseMenu);
-}
-
-bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs)
-{
-    DWORD start = GetTickCount();
-    for (;;) {
-        Application->ProcessMessages();
-        if (done())
-            return true;
-        if (GetTickCount() - start > timeoutMs)
-            return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
 }
 
 void PostKey(HWND window, UINT message, WPARAM key, bool alt)
