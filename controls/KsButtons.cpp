@@ -39,16 +39,16 @@ struct TKindInfo {
 
 const TKindInfo Kinds[] = {
     {0, nullptr, mrNone, false},
-    {IDS_KIND_OK, RESOURCE_NAME(RES_KSBTN_OK), mrOk, true},
-    {IDS_KIND_CANCEL, RESOURCE_NAME(RES_KSBTN_CANCEL), mrCancel, false},
-    {IDS_KIND_HELP, RESOURCE_NAME(RES_KSBTN_HELP), mrNone, false},
-    {IDS_KIND_YES, RESOURCE_NAME(RES_KSBTN_YES), mrYes, true},
-    {IDS_KIND_NO, RESOURCE_NAME(RES_KSBTN_NO), mrNo, false},
-    {IDS_KIND_CLOSE, RESOURCE_NAME(RES_KSBTN_CLOSE), mrNone, false},
-    {IDS_KIND_ABORT, RESOURCE_NAME(RES_KSBTN_ABORT), mrAbort, false},
-    {IDS_KIND_RETRY, RESOURCE_NAME(RES_KSBTN_RETRY), mrRetry, false},
-    {IDS_KIND_IGNORE, RESOURCE_NAME(RES_KSBTN_IGNORE), mrIgnore, false},
-    {IDS_KIND_ALL, RESOURCE_NAME(RES_KSBTN_ALL), mrAll, false},
+    {IDS_KSBTN_OK, RESOURCE_NAME(RES_KSBTN_OK), mrOk, true},
+    {IDS_KSBTN_CANCEL, RESOURCE_NAME(RES_KSBTN_CANCEL), mrCancel, false},
+    {IDS_KSBTN_HELP, RESOURCE_NAME(RES_KSBTN_HELP), mrNone, false},
+    {IDS_KSBTN_YES, RESOURCE_NAME(RES_KSBTN_YES), mrYes, true},
+    {IDS_KSBTN_NO, RESOURCE_NAME(RES_KSBTN_NO), mrNo, false},
+    {IDS_KSBTN_CLOSE, RESOURCE_NAME(RES_KSBTN_CLOSE), mrNone, false},
+    {IDS_KSBTN_ABORT, RESOURCE_NAME(RES_KSBTN_ABORT), mrAbort, false},
+    {IDS_KSBTN_RETRY, RESOURCE_NAME(RES_KSBTN_RETRY), mrRetry, false},
+    {IDS_KSBTN_IGNORE, RESOURCE_NAME(RES_KSBTN_IGNORE), mrIgnore, false},
+    {IDS_KSBTN_ALL, RESOURCE_NAME(RES_KSBTN_ALL), mrAll, false},
 };
 constexpr int KindCount = sizeof Kinds / sizeof Kinds[0];
 

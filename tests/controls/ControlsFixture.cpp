@@ -61,11 +61,6 @@ void TControlsFixture::Show()
     Application->ProcessMessages();
 }
 
-bool WaitFor(const std::function<bool()>& done, unsigned timeoutMs)
-{
-    return PumpUntil(done, timeoutMs, [] { Application->ProcessMessages(); });
-}
-
 uint32_t ScreenPixel(HWND window, int x, int y)
 {
     TWindowDC dc(window);

@@ -62,10 +62,6 @@ private:
 };
 
 
-// Handles messages with the application's own step (dialog keys, mouse
-// tracking) until done() holds or the time is up.
-bool WaitFor(const std::function<bool()>& done, unsigned timeoutMs = 10000);
-
 // The pixel at (x, y) of a window's client area as shown on the screen,
 // opaque.
 uint32_t ScreenPixel(HWND window, int x, int y);

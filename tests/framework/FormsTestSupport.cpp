@@ -7,11 +7,6 @@
 
 #include <cctype>
 
-bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs)
-{
-    return PumpUntil(done, timeoutMs, Pump);
-}
-
 void Pump()
 {
     Application->ProcessMessages();

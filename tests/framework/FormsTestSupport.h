@@ -12,9 +12,6 @@
 #include <string>
 #include <vector>
 
-// Runs the application's message loop until done() holds or the time is
-// up; true when done() held.
-bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = 10000);
 
 // Handles every queued message now.
 void Pump();

@@ -1,6 +1,6 @@
 #include "tests/support/MessagePump.h"
 
-#include <windows.h>
+#include "framework/Application.h"
 
 namespace {
 void HandleWaitingMessages()
@@ -46,6 +46,11 @@ void PumpFor(unsigned ms)
 void CloseMenuAfter(unsigned ms)
 {
     SetTimer(nullptr, 0, ms, CloseMenu);
+}
+
+bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs)
+{
+    return PumpUntil(done, timeoutMs, [] { Application->ProcessMessages(); });
 }
 
 void PostKey(HWND window, UINT message, WPARAM key, bool alt)

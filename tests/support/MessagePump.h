@@ -19,5 +19,10 @@ void PumpFor(unsigned ms);
 // Ends the open menu after ms, from a timer that runs in the menu's loop.
 void CloseMenuAfter(unsigned ms);
 
+// Runs the application's message loop, with its keyboard (dialog and
+// access keys) and mouse-tracking steps, until done() holds or the time is
+// up; true when done() held.
+bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = 10000);
+
 // Posts a key message to a window as the keyboard would queue it.
 void PostKey(HWND window, UINT message, WPARAM key, bool alt = false);

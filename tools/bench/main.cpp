@@ -14,6 +14,7 @@
 #include "theme/NgLuna.h"
 #include "tools/bench/BenchData.h"
 #include "resources/resource.h"
+#include "tools/bench/FrameBench.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -313,6 +314,7 @@ int main(int argc, char** argv)
         BenchChangeHue();
         BenchFormFrame();
         BenchProgressBar();
+        BenchSkinnedFrame();
         std::printf("MergeUnder/memcpy %.2f ratio\n", merge / memcpyRate);
         std::printf("MergeUnder/memcpy/cached %.2f ratio\n", cachedRatio);
 
