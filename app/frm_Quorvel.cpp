@@ -235,17 +235,46 @@ void TfrmQuorvel::pmiAboutClick(TObject*)
 void TfrmQuorvel::pmiWarnOnLowResourcesClick(TObject*)
 {
     bool warn = pmiWarnOnLowResources->Checked();
-    tmWarning->SetEnabled(warn);
     // Turning warnings off and on again warns again about a shortage.
     WarningShown = false;
-    if (!RegKeyExists(HKEY_CURRENT_USER, SettingsKey))
-        CreateRegKey(HKEY_CURRENT_USER, SettingsKey);
-    WriteRegBool(HKEY_CURRENT_USER, SettingsKey, WarnOnLowResources, warn, true);
+    // The switch shows, and the timer follows, what the registry holds:
+    // a write that failed changed nothing (its error goes on to the box).
+    try {
+        if (!RegKeyExists(HKEY_CURRENT_USER, SettingsKey))
+            CreateRegKey(HKEY_CURRENT_USER, SettingsKey);
+        WriteRegBool(HKEY_CURRENT_USER, SettingsKey, WarnOnLowResources, warn, true);
+    } catch (...) {
+        ShowStoredWarning();
+        throw;
+    }
+    ShowStoredWarning();
+}
+
+void TfrmQuorvel::ShowStoredWarning()
+{
+    bool warn = ReadRegBool(HKEY_CURRENT_USER, SettingsKey, WarnOnLowResources);
+    pmiWarnOnLowResources->SetChecked(warn);
+    tmWarning->SetEnabled(warn);
 }
 
 void TfrmQuorvel::pmiRunOnWindowsStartupClick(TObject*)
 {
-    SetRunOnStartup(ExecutablePath(), pmiRunOnWindowsStartup->Checked());
+    std::string exePath = ExecutablePath();
+    // As with the warning switch: the mark shows whether the entry is
+    // really there after the write or delete.
+    try {
+        SetRunOnStartup(exePath, pmiRunOnWindowsStartup->Checked());
+    } catch (...) {
+        ShowStoredRunEntry(exePath);
+        throw;
+    }
+    ShowStoredRunEntry(exePath);
+}
+
+void TfrmQuorvel::ShowStoredRunEntry(const std::string& exePath)
+{
+    pmiRunOnWindowsStartup->SetChecked(
+        RegValueExists(HKEY_CURRENT_USER, RunKey, ExtractFileName(exePath)));
 }
 
 void TfrmQuorvel::pmiExitClick(TObject*)
@@ -277,9 +306,10 @@ void TfrmQuorvel::RaiseWarning()
     WarningBusy = true;
     // Topmost windows of the program would hide the box.
     Application->NormalizeTopMosts();
+    int answer;
     try {
         WarningBeepFunction(0);
-        ShowWarning(LoadStr(SLowResourcesWarning), LowResourcesTitle, mbOK, true);
+        answer = ShowWarning(LoadStr(SLowResourcesWarning), LowResourcesTitle, mbOK, true);
     } catch (...) {
         Application->RestoreTopMosts();
         WarningBusy = false;
@@ -287,4 +317,8 @@ void TfrmQuorvel::RaiseWarning()
     }
     Application->RestoreTopMosts();
     WarningBusy = false;
+    // No box could be made (short of the very resources it warns about):
+    // nothing was shown, so the next tick tries again.
+    if (answer == 0)
+        WarningShown = false;
 }
