@@ -1,5 +1,6 @@
 #include "app/frm_Quorvel.h"
 
+#include "app/Seams.h"
 #include "app/lib_Dialogs.h"
 #include "app/lib_Registry.h"
 #include "app/lib_Windows.h"
@@ -9,13 +10,16 @@
 #include "framework/ImageList.h"
 #include "framework/MenuItem.h"
 #include "framework/PopupMenu.h"
+#include "framework/ScopeGuard.h"
 #include "framework/Strings.h"
 #include "framework/Timer.h"
 #include "menus/XPMenu.h"
 #include "theme/NgEngine.h"
 #include "tray/VxTrayIcon.h"
+#include "resources/resource.h"
 
 #include <algorithm>
+#include <exception>
 
 int32_t FreeSystem = -1;
 int32_t FreeUser = -1;
@@ -24,9 +28,6 @@ bool WarningShown = false;
 bool WarningBusy = false;
 TfrmQuorvel* frmQuorvel = nullptr;
 
-TBeepFunction WarningBeepFunction = MessageBeep;
-TSleepFunction FillSleepFunction = Sleep;
-std::string ExecutablePathOverride;
 
 namespace {
 
@@ -185,15 +186,15 @@ void TfrmQuorvel::tmQuorvelTimer(TObject*)
 void TfrmQuorvel::UpdateTrayIcon()
 {
     ShowGauge(GaugeIndex(FreeSystem));
-    VxTrayIcon->SetHint(Format(LoadStr(STrayHint).c_str(), FreeSystem, FreeUser, FreeGDI));
+    VxTrayIcon->SetHint(Format(LoadStr(IDS_TRAY_HINT).c_str(), FreeSystem, FreeUser, FreeGDI));
 }
 
 void TfrmQuorvel::UpdateDetails()
 {
     // Hidden or not, the details window always shows the last sample.
-    ShowDetail(SSystemResourcesFree, FreeSystem);
-    ShowDetail(SUserResourcesFree, FreeUser);
-    ShowDetail(SGDIResourcesFree, FreeGDI);
+    ShowDetail(IDS_SYSTEM_RESOURCES_FREE, FreeSystem);
+    ShowDetail(IDS_USER_RESOURCES_FREE, FreeUser);
+    ShowDetail(IDS_GDI_RESOURCES_FREE, FreeGDI);
 }
 
 void TfrmQuorvel::ShowDetail(unsigned captionId, int32_t value)
@@ -208,9 +209,9 @@ void TfrmQuorvel::ShowDetail(unsigned captionId, int32_t value)
 void TfrmQuorvel::pmQuorvelPopup(TObject*)
 {
     // The last sampled values: opening the menu queries nothing.
-    pmiSystem->SetCaption(Format(LoadStr(SSystemResourcesFree).c_str(), FreeSystem));
-    pmiUser->SetCaption(Format(LoadStr(SUserResourcesFree).c_str(), FreeUser));
-    pmiGDI->SetCaption(Format(LoadStr(SGDIResourcesFree).c_str(), FreeGDI));
+    pmiSystem->SetCaption(Format(LoadStr(IDS_SYSTEM_RESOURCES_FREE).c_str(), FreeSystem));
+    pmiUser->SetCaption(Format(LoadStr(IDS_USER_RESOURCES_FREE).c_str(), FreeUser));
+    pmiGDI->SetCaption(Format(LoadStr(IDS_GDI_RESOURCES_FREE).c_str(), FreeGDI));
 }
 
 void TfrmQuorvel::pmiDetailsClick(TObject*)
@@ -239,15 +240,17 @@ void TfrmQuorvel::pmiWarnOnLowResourcesClick(TObject*)
     WarningShown = false;
     // The switch shows, and the timer follows, what the registry holds:
     // a write that failed changed nothing (its error goes on to the box).
+    std::exception_ptr failure;
     try {
         if (!RegKeyExists(HKEY_CURRENT_USER, SettingsKey))
             CreateRegKey(HKEY_CURRENT_USER, SettingsKey);
         WriteRegBool(HKEY_CURRENT_USER, SettingsKey, WarnOnLowResources, warn, true);
     } catch (...) {
-        ShowStoredWarning();
-        throw;
+        failure = std::current_exception();
     }
     ShowStoredWarning();
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 void TfrmQuorvel::ShowStoredWarning()
@@ -262,13 +265,15 @@ void TfrmQuorvel::pmiRunOnWindowsStartupClick(TObject*)
     std::string exePath = ExecutablePath();
     // As with the warning switch: the mark shows whether the entry is
     // really there after the write or delete.
+    std::exception_ptr failure;
     try {
         SetRunOnStartup(exePath, pmiRunOnWindowsStartup->Checked());
     } catch (...) {
-        ShowStoredRunEntry(exePath);
-        throw;
+        failure = std::current_exception();
     }
     ShowStoredRunEntry(exePath);
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 void TfrmQuorvel::ShowStoredRunEntry(const std::string& exePath)
@@ -303,22 +308,12 @@ void TfrmQuorvel::tmWarningTimer(TObject*)
 
 void TfrmQuorvel::RaiseWarning()
 {
-    WarningBusy = true;
+    TScopedOverride<bool> busy(WarningBusy, true);
     // Topmost windows of the program would hide the box.
-    Application->NormalizeTopMosts();
-    int answer;
-    try {
-        WarningBeepFunction(0);
-        answer = ShowWarning(LoadStr(SLowResourcesWarning), LowResourcesTitle, mbOK, true);
-    } catch (...) {
-        Application->RestoreTopMosts();
-        WarningBusy = false;
-        throw;
-    }
-    Application->RestoreTopMosts();
-    WarningBusy = false;
+    TTopMostsNormalized normalized;
+    WarningBeepFunction(0);
     // No box could be made (short of the very resources it warns about):
     // nothing was shown, so the next tick tries again.
-    if (answer == 0)
+    if (ShowWarning(LoadStr(IDS_LOW_RESOURCES_WARNING), LowResourcesTitle, mbOK, true) == 0)
         WarningShown = false;
 }

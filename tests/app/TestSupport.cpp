@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "tests/app/TestSupport.h"
 
 #include "framework/Strings.h"
 #include "tests/support/RegistryTree.h"
@@ -44,48 +44,4 @@ TTestWindow::TTestWindow(DWORD style)
 TTestWindow::~TTestWindow()
 {
     DestroyWindow(handle_);
-}
-
-namespace {
-
-TShownBox& LastBox()
-{
-    static TShownBox box;
-    return box;
-}
-
-int BoxAnswer = IDOK;
-HWND WatchedWindow = nullptr;
-
-} // namespace
-
-TRecordedBoxes::TRecordedBoxes(int answer, HWND watched)
-{
-    LastBox() = TShownBox();
-    BoxAnswer = answer;
-    WatchedWindow = watched;
-    saved_ = Application->MessageBoxFunction;
-    Application->MessageBoxFunction = Record;
-}
-
-TRecordedBoxes::~TRecordedBoxes()
-{
-    Application->MessageBoxFunction = saved_;
-}
-
-const TShownBox& TRecordedBoxes::Box() const
-{
-    return LastBox();
-}
-
-int WINAPI TRecordedBoxes::Record(HWND owner, LPCSTR text, LPCSTR caption, UINT flags)
-{
-    TShownBox& box = LastBox();
-    box.owner = owner;
-    box.text = text;
-    box.caption = caption;
-    box.flags = flags;
-    box.otherWindowEnabled = WatchedWindow && IsWindowEnabled(WatchedWindow);
-    ++box.count;
-    return BoxAnswer;
 }

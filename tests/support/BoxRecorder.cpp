@@ -2,11 +2,12 @@
 
 #include "tests/support/FailingAllocation.h"
 
-#include "framework/Application.h"
-
 #include <algorithm>
 
 namespace {
+int Answer = IDOK;
+HWND Watched = nullptr;
+
 struct TOpenBoxes {
     int Boxes = 0;
     int ErrorBoxes = 0;
@@ -20,6 +21,21 @@ TOpenBoxes& Open()
     return open;
 }
 } // namespace
+
+TBoxRecorder::TBoxRecorder(int answer, HWND watched) : FSeam(Application->MessageBoxFunction, Record)
+{
+    Boxes().clear();
+    Failures().Reset();
+    WhileOpen() = nullptr;
+    Open() = TOpenBoxes();
+    Answer = answer;
+    Watched = watched;
+}
+
+TBoxRecorder::~TBoxRecorder()
+{
+    WhileOpen() = nullptr;
+}
 
 std::vector<TBoxRecorder::TBox>& TBoxRecorder::Boxes()
 {
@@ -51,35 +67,20 @@ int TBoxRecorder::MostBoxesOpen()
 
 int TBoxRecorder::ErrorBoxes()
 {
-    return static_cast<int>(
-        std::count_if(Boxes().begin(), Boxes().end(), [](const TBox& box) { return box.IsError(); }));
-}
-
-TBoxRecorder::TBoxRecorder() : FSaved(Application->MessageBoxFunction)
-{
-    Boxes().clear();
-    Failures().Reset();
-    WhileOpen() = nullptr;
-    Open() = TOpenBoxes();
-    Application->MessageBoxFunction = Record;
-}
-
-TBoxRecorder::~TBoxRecorder()
-{
-    Application->MessageBoxFunction = FSaved;
-    WhileOpen() = nullptr;
+    return static_cast<int>(std::count_if(Boxes().begin(), Boxes().end(),
+                                          [](const TBox& box) { return box.IsError(); }));
 }
 
 int WINAPI TBoxRecorder::Record(HWND owner, LPCSTR text, LPCSTR caption, UINT flags)
 {
     if (Failures().Fails())
         return 0;
-    TOpenBoxes& open = Open();
     {
         // The recorder's own bookkeeping, also while memory is failing.
         TAllocationAllowed allowed;
-        Boxes().push_back(TBox{owner, text, caption, flags});
+        Boxes().push_back(TBox{owner, text, caption, flags, Watched && IsWindowEnabled(Watched)});
     }
+    TOpenBoxes& open = Open();
     bool error = Boxes().back().IsError();
     ++open.Boxes;
     open.ErrorBoxes += error;
@@ -89,5 +90,5 @@ int WINAPI TBoxRecorder::Record(HWND owner, LPCSTR text, LPCSTR caption, UINT fl
         WhileOpen()();
     --open.Boxes;
     open.ErrorBoxes -= error;
-    return IDOK;
+    return Answer;
 }

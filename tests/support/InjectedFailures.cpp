@@ -1,9 +1,5 @@
 #include "tests/support/InjectedFailures.h"
 
-#include "framework/ImageList.h"
-#include "framework/Registry.h"
-#include "framework/Timer.h"
-
 #include <map>
 
 namespace {
@@ -76,15 +72,9 @@ LONG WINAPI DeleteValue(HKEY key, LPCSTR name)
 
 } // namespace
 
-TFailingSetTimer::TFailingSetTimer()
+TFailingSetTimer::TFailingSetTimer() : FSeam(SetTimerFunction, FailingSetTimer)
 {
     Plan().Reset();
-    SetTimerFunction = FailingSetTimer;
-}
-
-TFailingSetTimer::~TFailingSetTimer()
-{
-    SetTimerFunction = SetTimer;
 }
 
 TFailurePlan& TFailingSetTimer::Plan()
@@ -93,15 +83,9 @@ TFailurePlan& TFailingSetTimer::Plan()
     return plan;
 }
 
-TFailingGetIcon::TFailingGetIcon()
+TFailingGetIcon::TFailingGetIcon() : FSeam(ImageListGetIconFunction, FailingGetIcon)
 {
     Plan().Reset();
-    ImageListGetIconFunction = FailingGetIcon;
-}
-
-TFailingGetIcon::~TFailingGetIcon()
-{
-    ImageListGetIconFunction = ImageList_GetIcon;
 }
 
 TFailurePlan& TFailingGetIcon::Plan()
@@ -113,22 +97,17 @@ TFailurePlan& TFailingGetIcon::Plan()
 bool TFailingRegistry::EnforceAccess = false;
 
 TFailingRegistry::TFailingRegistry()
+    : FSeam(RegistryCalls, TRegistryCalls{OpenKey, CreateKey, QueryValue, SetValue, DeleteValue})
 {
     Writes().Reset();
     Deletes().Reset();
     EnforceAccess = false;
-    RegistryCalls.OpenKey = OpenKey;
-    RegistryCalls.CreateKey = CreateKey;
-    RegistryCalls.QueryValue = QueryValue;
-    RegistryCalls.SetValue = SetValue;
-    RegistryCalls.DeleteValue = DeleteValue;
+    Granted().clear();
 }
 
 TFailingRegistry::~TFailingRegistry()
 {
-    RegistryCalls = TRegistryCalls();
     EnforceAccess = false;
-    Granted().clear();
 }
 
 TFailurePlan& TFailingRegistry::Writes()

@@ -6,26 +6,35 @@
 
 #include "tests/support/FailurePlan.h"
 
+#include "framework/ImageList.h"
+#include "framework/Registry.h"
+#include "framework/ScopeGuard.h"
+#include "framework/Timer.h"
+
 #include <windows.h>
 
 // SetTimer fails (0) as the plan says.
 class TFailingSetTimer {
 public:
     TFailingSetTimer();
-    ~TFailingSetTimer();
     TFailingSetTimer(const TFailingSetTimer&) = delete;
     TFailingSetTimer& operator=(const TFailingSetTimer&) = delete;
     static TFailurePlan& Plan();
+
+private:
+    TScopedOverride<TSetTimerFunction> FSeam;
 };
 
 // ImageList_GetIcon fails (null) as the plan says.
 class TFailingGetIcon {
 public:
     TFailingGetIcon();
-    ~TFailingGetIcon();
     TFailingGetIcon(const TFailingGetIcon&) = delete;
     TFailingGetIcon& operator=(const TFailingGetIcon&) = delete;
     static TFailurePlan& Plan();
+
+private:
+    TScopedOverride<TImageListGetIcon> FSeam;
 };
 
 // Registry writes and deletes fail (access denied) as their plans say.
@@ -41,4 +50,7 @@ public:
     static TFailurePlan& Writes();
     static TFailurePlan& Deletes();
     static bool EnforceAccess;
+
+private:
+    TScopedOverride<TRegistryCalls> FSeam;
 };

@@ -11,13 +11,21 @@ void HandleWaitingMessages()
         DispatchMessageA(&message);
     }
 }
+
+void CALLBACK CloseMenu(HWND, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(nullptr, id);
+    EndMenu();
+}
 }
 
-bool PumpUntil(const std::function<bool()>& condition, unsigned timeoutMs)
+bool PumpUntil(const std::function<bool()>& condition, unsigned timeoutMs, TMessageStep step)
 {
+    if (!step)
+        step = HandleWaitingMessages;
     DWORD start = GetTickCount();
     for (;;) {
-        HandleWaitingMessages();
+        step();
         if (condition())
             return true;
         if (GetTickCount() - start > timeoutMs)
@@ -33,4 +41,9 @@ void PumpFor(unsigned ms)
         HandleWaitingMessages();
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
+}
+
+void CloseMenuAfter(unsigned ms)
+{
+    SetTimer(nullptr, 0, ms, CloseMenu);
 }

@@ -11,6 +11,7 @@
 #include "theme/KsHue.h"
 #include "theme/NgLuna.h"
 #include "tools/bench/BenchData.h"
+#include "resources/resource.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -184,7 +185,7 @@ void BenchChangeHue()
 {
     TOwned<TKsBitmap> active = MakeOwned<TKsBitmap>();
     TOwned<TKsBitmap> inactive = MakeOwned<TKsBitmap>();
-    const bool real = LoadAtlas(*active, "XP_MAIN", 190, 372) & LoadAtlas(*inactive, "XP_MAIN1", 196, 435);
+    const bool real = LoadAtlas(*active, RESOURCE_NAME(RES_LUNA_ATLAS), 190, 372) & LoadAtlas(*inactive, RESOURCE_NAME(RES_LUNA_ATLAS_INACTIVE), 196, 435);
     if (!real)
         std::fprintf(stderr, "note: atlas resources missing, ChangeHue runs on synthetic atlases of their sizes\n");
     const std::vector<uint32_t> first(active->Bits(), active->Bits() + active->Width() * active->Height());
