@@ -10,6 +10,17 @@
 #define IDS_GDI_RESOURCES_FREE 65317
 #define IDS_TRAY_HINT 65318
 #define IDS_LOW_RESOURCES_WARNING 65319
+// Captions of the push-button kinds.
+#define IDS_KSBTN_OK 65378
+#define IDS_KSBTN_CANCEL 65379
+#define IDS_KSBTN_YES 65380
+#define IDS_KSBTN_NO 65381
+#define IDS_KSBTN_HELP 65382
+#define IDS_KSBTN_CLOSE 65383
+#define IDS_KSBTN_IGNORE 65384
+#define IDS_KSBTN_RETRY 65385
+#define IDS_KSBTN_ABORT 65386
+#define IDS_KSBTN_ALL 65387
 
 // Named resources: the scripts write the bare name, the code asks for
 // RESOURCE_NAME(RES_...), the same name as a string.

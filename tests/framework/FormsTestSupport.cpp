@@ -7,24 +7,9 @@
 
 #include <cctype>
 
-bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs)
-{
-    return PumpUntil(done, timeoutMs, Pump);
-}
-
 void Pump()
 {
     Application->ProcessMessages();
-}
-
-void PostKey(HWND window, UINT message, WPARAM key, bool alt)
-{
-    LPARAM data = 1;
-    if (alt)
-        data |= 0x20000000;
-    if (message == WM_KEYUP || message == WM_SYSKEYUP)
-        data |= static_cast<LPARAM>(0xC0000000);
-    PostMessageA(window, message, key, data);
 }
 
 IMPLEMENT_CLASS(TTestButton)

@@ -55,18 +55,12 @@ void TGallery::UseThemeFont(int index, int colorIndex)
 
 void TGallery::Label(const std::string& text, int x, int y, int width, UINT format, bool bold)
 {
-    Page.Font().SetName("Tahoma");
-    Page.Font().SetSize(8);
-    Page.Font().SetStyle(bold ? TFontStyles{fsBold} : TFontStyles());
-    Page.Font().SetColor(clBlack);
-    Page.DrawText(text, Sized(X0 + x, Y0 + y, width, 14), format | DT_NOPREFIX);
+    GalleryLabel(Page, text, X0 + x, Y0 + y, width, format, bold);
 }
 
 int TGallery::Heading(const std::string& text, int y)
 {
-    Label(text, 10, y, GalleryColumnWidth - 20, KsTextLeft, true);
-    Page.FillRect(Sized(X0 + 10, Y0 + y + 15, GalleryColumnWidth - 20, 1), Grey);
-    return y + 20;
+    return GalleryHeading(Page, text, X0, Y0 + y) - Y0;
 }
 
 void TGallery::Draw(const std::string& title)
@@ -465,6 +459,22 @@ int TGallery::Tabs(int y)
     }
     return y + 90;
 }
+}
+
+void GalleryLabel(TKsBitmap& page, const std::string& text, int x, int y, int width, UINT format, bool bold)
+{
+    page.Font().SetName("Tahoma");
+    page.Font().SetSize(8);
+    page.Font().SetStyle(bold ? TFontStyles{fsBold} : TFontStyles());
+    page.Font().SetColor(clBlack);
+    page.DrawText(text, Sized(x, y, width, 14), format | DT_NOPREFIX);
+}
+
+int GalleryHeading(TKsBitmap& page, const std::string& text, int left, int y)
+{
+    GalleryLabel(page, text, left + 10, y, GalleryColumnWidth - 20, KsTextLeft, true);
+    page.FillRect(Sized(left + 10, y + 15, GalleryColumnWidth - 20, 1), Grey);
+    return y + 20;
 }
 
 void DrawGalleryColumn(TNgTheme& theme, TKsBitmap& page, int left, int top, const std::string& title)
