@@ -2,11 +2,10 @@
 
 #include "app/Modules.h"
 #include "app/QtThunk.h"
+#include "app/Seams.h"
 #include "app/lib_Windows.h"
 
 #include <windows.h>
-
-TResourceQuery ResourceQueryOverride = nullptr;
 
 namespace {
 

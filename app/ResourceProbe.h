@@ -21,9 +21,3 @@ int32_t FreeGDIResources();
 int32_t FreeUserResources();
 // True when System, GDI or User lies in 0..10; -1 never counts as low.
 bool IsLowOnResources();
-
-// Test seam: when set, QueryFreeResources returns this function's answer
-// for the selector instead of asking the system, so tests can feed any
-// figures to the controller and the warning. Always null in the program.
-using TResourceQuery = int32_t (*)(uint16_t selector);
-extern TResourceQuery ResourceQueryOverride;

@@ -8,12 +8,9 @@
 #include "framework/Application.h"
 #include "framework/Finalization.h"
 #include "framework/Strings.h"
+#include "resources/resource.h"
 
 #include <windows.h>
-
-namespace {
-const unsigned SNotOnWindowsNT = 65314;
-}
 
 int RunQuorvel()
 {
@@ -27,7 +24,7 @@ int RunQuorvel()
     Application->SetTitle("Quorvel");
     if (IsWindowsNT()) {
         MessageBeep(0);
-        ShowError(LoadStr(SNotOnWindowsNT), "Error", mbOK, false);
+        ShowError(LoadStr(IDS_NOT_ON_WINDOWS_NT), "Error", mbOK, false);
         Halt(0);
     }
     Application->SetShowMainForm(false);

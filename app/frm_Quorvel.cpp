@@ -1,5 +1,6 @@
 #include "app/frm_Quorvel.h"
 
+#include "app/Seams.h"
 #include "app/lib_Dialogs.h"
 #include "app/lib_Registry.h"
 #include "app/lib_Windows.h"
@@ -9,11 +10,13 @@
 #include "framework/ImageList.h"
 #include "framework/MenuItem.h"
 #include "framework/PopupMenu.h"
+#include "framework/ScopeGuard.h"
 #include "framework/Strings.h"
 #include "framework/Timer.h"
 #include "menus/XPMenu.h"
 #include "theme/NgEngine.h"
 #include "tray/VxTrayIcon.h"
+#include "resources/resource.h"
 
 #include <algorithm>
 
@@ -24,9 +27,6 @@ bool WarningShown = false;
 bool WarningBusy = false;
 TfrmQuorvel* frmQuorvel = nullptr;
 
-TBeepFunction WarningBeepFunction = MessageBeep;
-TSleepFunction FillSleepFunction = Sleep;
-std::string ExecutablePathOverride;
 
 namespace {
 
@@ -185,15 +185,15 @@ void TfrmQuorvel::tmQuorvelTimer(TObject*)
 void TfrmQuorvel::UpdateTrayIcon()
 {
     ShowGauge(GaugeIndex(FreeSystem));
-    VxTrayIcon->SetHint(Format(LoadStr(STrayHint).c_str(), FreeSystem, FreeUser, FreeGDI));
+    VxTrayIcon->SetHint(Format(LoadStr(IDS_TRAY_HINT).c_str(), FreeSystem, FreeUser, FreeGDI));
 }
 
 void TfrmQuorvel::UpdateDetails()
 {
     // Hidden or not, the details window always shows the last sample.
-    ShowDetail(SSystemResourcesFree, FreeSystem);
-    ShowDetail(SUserResourcesFree, FreeUser);
-    ShowDetail(SGDIResourcesFree, FreeGDI);
+    ShowDetail(IDS_SYSTEM_RESOURCES_FREE, FreeSystem);
+    ShowDetail(IDS_USER_RESOURCES_FREE, FreeUser);
+    ShowDetail(IDS_GDI_RESOURCES_FREE, FreeGDI);
 }
 
 void TfrmQuorvel::ShowDetail(unsigned captionId, int32_t value)
@@ -208,9 +208,9 @@ void TfrmQuorvel::ShowDetail(unsigned captionId, int32_t value)
 void TfrmQuorvel::pmQuorvelPopup(TObject*)
 {
     // The last sampled values: opening the menu queries nothing.
-    pmiSystem->SetCaption(Format(LoadStr(SSystemResourcesFree).c_str(), FreeSystem));
-    pmiUser->SetCaption(Format(LoadStr(SUserResourcesFree).c_str(), FreeUser));
-    pmiGDI->SetCaption(Format(LoadStr(SGDIResourcesFree).c_str(), FreeGDI));
+    pmiSystem->SetCaption(Format(LoadStr(IDS_SYSTEM_RESOURCES_FREE).c_str(), FreeSystem));
+    pmiUser->SetCaption(Format(LoadStr(IDS_USER_RESOURCES_FREE).c_str(), FreeUser));
+    pmiGDI->SetCaption(Format(LoadStr(IDS_GDI_RESOURCES_FREE).c_str(), FreeGDI));
 }
 
 void TfrmQuorvel::pmiDetailsClick(TObject*)
@@ -274,17 +274,9 @@ void TfrmQuorvel::tmWarningTimer(TObject*)
 
 void TfrmQuorvel::RaiseWarning()
 {
-    WarningBusy = true;
+    TScopedOverride<bool> busy(WarningBusy, true);
     // Topmost windows of the program would hide the box.
-    Application->NormalizeTopMosts();
-    try {
-        WarningBeepFunction(0);
-        ShowWarning(LoadStr(SLowResourcesWarning), LowResourcesTitle, mbOK, true);
-    } catch (...) {
-        Application->RestoreTopMosts();
-        WarningBusy = false;
-        throw;
-    }
-    Application->RestoreTopMosts();
-    WarningBusy = false;
+    TTopMostsNormalized normalized;
+    WarningBeepFunction(0);
+    ShowWarning(LoadStr(IDS_LOW_RESOURCES_WARNING), LowResourcesTitle, mbOK, true);
 }

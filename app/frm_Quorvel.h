@@ -39,23 +39,6 @@ const int GaugeImageCount = 13;
 // The gauge image for a System percentage, 0..12.
 int GaugeIndex(int32_t freeSystem);
 
-// String-table entries of the controller and the warning.
-enum : unsigned {
-    SSystemResourcesFree = 65315,
-    SUserResourcesFree = 65316,
-    SGDIResourcesFree = 65317,
-    STrayHint = 65318,
-    SLowResourcesWarning = 65319,
-};
-
-// Test seams. The warning's beep: MessageBeep in the program. The pause
-// between the steps of the start-up fill: Sleep. The executable's path:
-// empty means the module's own file name.
-using TBeepFunction = BOOL(WINAPI*)(UINT type);
-extern TBeepFunction WarningBeepFunction;
-using TSleepFunction = void(WINAPI*)(DWORD ms);
-extern TSleepFunction FillSleepFunction;
-extern std::string ExecutablePathOverride;
 // The executable's full path (the override when set).
 std::string ExecutablePath();
 

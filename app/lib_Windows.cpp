@@ -1,11 +1,10 @@
 #include "app/lib_Windows.h"
 
 #include "app/KernelObjects.h"
+#include "app/Seams.h"
 #include "framework/Application.h"
 
 #include <vector>
-
-TShellExecute ShellExecuteFunction = ShellExecuteExA;
 
 namespace {
 

@@ -44,10 +44,6 @@ const char* ShellVerbText(ShellVerb verb);
 bool ShellRun(const std::string& file, const std::string& parameters, ShellVerb verb,
               ShowCommand command);
 
-// Test seam: the shell call ShellRun makes. ShellExecuteExA in the program.
-using TShellExecute = BOOL(WINAPI*)(SHELLEXECUTEINFOA* info);
-extern TShellExecute ShellExecuteFunction;
-
 // The file version of a file's version resource. False, with all four
 // numbers 0, when the file has none or it can't be read.
 bool GetFileVersion(const std::string& fileName, unsigned& major, unsigned& minor,

@@ -6,9 +6,11 @@
 #include "framework/Finalization.h"
 #include "framework/Form.h"
 #include "framework/MouseTracker.h"
+#include "framework/ScopeGuard.h"
 #include "framework/Screen.h"
 #include "framework/Strings.h"
 #include "framework/TaskWindows.h"
+#include "resources/resource.h"
 
 #include <vector>
 
@@ -32,7 +34,7 @@ std::string TitleFromExeName()
 TApplication::TApplication(TComponent* owner) : TComponent(owner)
 {
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    FIcon = LoadIconA(instance, "MAINICON");
+    FIcon = LoadIconA(instance, RESOURCE_NAME(RES_MAIN_ICON));
     if (!FIcon)
         FIcon = LoadIconA(nullptr, IDI_APPLICATION);
     FTitle = TitleFromExeName();
@@ -55,13 +57,12 @@ TApplication::TApplication(TComponent* owner) : TComponent(owner)
         UnregisterClassA(ApplicationWindowClass, instance);
         throw EOutOfResources("Error creating window");
     }
-    try {
-        FMouseTracker = std::make_unique<TMouseTracker>();
-    } catch (...) {
+    TScopeGuard undoWindow([&] {
         DestroyWindow(FHandle);
         UnregisterClassA(ApplicationWindowClass, instance);
-        throw;
-    }
+    });
+    FMouseTracker = std::make_unique<TMouseTracker>();
+    undoWindow.Dismiss();
 }
 
 TApplication::~TApplication()

@@ -137,3 +137,13 @@ extern TApplication* Application;
 // the application (with its forms), then the screen, are destroyed by the
 // last finalizers to run.
 void StartFramework();
+
+// The application's topmost windows are normalised for the length of the
+// scope (while a box of ours is up).
+class TTopMostsNormalized {
+public:
+    TTopMostsNormalized() { Application->NormalizeTopMosts(); }
+    ~TTopMostsNormalized() { Application->RestoreTopMosts(); }
+    TTopMostsNormalized(const TTopMostsNormalized&) = delete;
+    TTopMostsNormalized& operator=(const TTopMostsNormalized&) = delete;
+};

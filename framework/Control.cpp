@@ -2,6 +2,7 @@
 
 #include "framework/Application.h"
 #include "framework/ClassBuilder.h"
+#include "framework/ScopeGuard.h"
 #include "framework/WinControl.h"
 
 IMPLEMENT_ENUM_INFO(TMouseButton, "mbLeft", "mbRight", "mbMiddle")
@@ -256,14 +257,8 @@ void TControl::ApplyParentFont()
 {
     if (!FParent)
         return;
-    FApplyingParentFont = true;
-    try {
-        FFont->Assign(FParent->Font());
-    } catch (...) {
-        FApplyingParentFont = false;
-        throw;
-    }
-    FApplyingParentFont = false;
+    TScopedOverride<bool> applying(FApplyingParentFont, true);
+    FFont->Assign(FParent->Font());
 }
 
 void TControl::FontChanged(TObject*)

@@ -6,6 +6,7 @@
 #include "framework/LayoutParser.h"
 #include "framework/LayoutReader.h"
 #include "framework/MainMenu.h"
+#include "framework/ScopeGuard.h"
 #include "framework/Screen.h"
 #include "framework/Strings.h"
 #include "framework/TaskWindows.h"
@@ -85,15 +86,11 @@ TCustomForm::~TCustomForm()
 void TCustomForm::AfterConstruction()
 {
     inherited::AfterConstruction();
-    FFormState.Include(fsCreating);
-    try {
+    {
+        TScopedInclude<TFormStateFlag> creating(FFormState, fsCreating);
         ReadOwnLayout();
         DoCreate();
-    } catch (...) {
-        FFormState.Exclude(fsCreating);
-        throw;
     }
-    FFormState.Exclude(fsCreating);
     if (FShowAfterCreate) {
         FShowAfterCreate = false;
         SetVisible(true);
@@ -314,27 +311,21 @@ void TCustomForm::SetVisible(bool visible)
 
 void TCustomForm::CMVisibleChanged(TMessage&)
 {
-    FFormState.Include(fsShowing);
-    try {
-        if (Visible()) {
-            HandleNeeded();
-            // Placed on its first showing; later it reappears where it was.
-            if (!FPlaced) {
-                FPlaced = true;
-                ApplyPosition();
-            }
-            DoShow();
-            ShowWindow(Handle(), SW_SHOWNORMAL);
-        } else {
-            DoHide();
-            if (HandleAllocated())
-                ShowWindow(Handle(), SW_HIDE);
+    TScopedInclude<TFormStateFlag> showing(FFormState, fsShowing);
+    if (Visible()) {
+        HandleNeeded();
+        // Placed on its first showing; later it reappears where it was.
+        if (!FPlaced) {
+            FPlaced = true;
+            ApplyPosition();
         }
-    } catch (...) {
-        FFormState.Exclude(fsShowing);
-        throw;
+        DoShow();
+        ShowWindow(Handle(), SW_SHOWNORMAL);
+    } else {
+        DoHide();
+        if (HandleAllocated())
+            ShowWindow(Handle(), SW_HIDE);
     }
-    FFormState.Exclude(fsShowing);
 }
 
 void TCustomForm::Show()
@@ -351,10 +342,10 @@ TModalResult TCustomForm::ShowModal()
     if (GetCapture())
         SendMessageA(GetCapture(), WM_CANCELMODE, 0, 0);
     ReleaseCapture();
-    FFormState.Include(fsModal);
+    TScopedInclude<TFormStateFlag> modal(FFormState, fsModal);
     HWND activeWindow = GetActiveWindow();
     TModalResult result = mrNone;
-    try {
+    {
         TDisabledTaskWindows disabled(nullptr);
         Show();
         try {
@@ -372,13 +363,9 @@ TModalResult TCustomForm::ShowModal()
             throw;
         }
         Hide();
-    } catch (...) {
-        FFormState.Exclude(fsModal);
-        throw;
     }
     if (activeWindow && IsWindow(activeWindow))
         SetActiveWindow(activeWindow);
-    FFormState.Exclude(fsModal);
     return result;
 }
 

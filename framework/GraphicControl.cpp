@@ -1,6 +1,7 @@
 #include "framework/GraphicControl.h"
 
 #include "framework/ClassBuilder.h"
+#include "framework/ScopeGuard.h"
 
 IMPLEMENT_CLASS(TGraphicControl)
 {
@@ -19,12 +20,7 @@ void TGraphicControl::WMPaint(TMessage& message)
     if (!dc)
         return;
     FCanvas->SetHandle(dc);
-    try {
-        Paint();
-    } catch (...) {
-        FCanvas->SetHandle(nullptr);
-        throw;
-    }
     // The DC's own objects go back before the parent uses it again.
-    FCanvas->SetHandle(nullptr);
+    TScopeGuard release([this] { FCanvas->SetHandle(nullptr); });
+    Paint();
 }

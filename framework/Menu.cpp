@@ -5,6 +5,7 @@
 #include "framework/ImageList.h"
 #include "framework/MenuItem.h"
 #include "framework/MenuPainting.h"
+#include "framework/ScopeGuard.h"
 #include "framework/Strings.h"
 
 #include <cctype>
@@ -110,11 +111,11 @@ void TMenu::RebuildHandle()
         FLevels.swap(oldLevels);
         throw EOutOfResources("Out of system resources");
     }
-    try {
+    {
+        // A failed fill leaves the menu as it was.
+        TScopeGuard keepOld([&] { FLevels.swap(oldLevels); });
         FillMenu(fresh.Get(), FItems);
-    } catch (...) {
-        FLevels.swap(oldLevels);
-        throw;
+        keepOld.Dismiss();
     }
     // The old tree stays alive until the new one has taken its place.
     TMenuHandle old(FHandle.Release());

@@ -8,6 +8,19 @@
 
 namespace {
 
+// The gradient: it lightens by GradientStripStep percent a column across
+// the icon strip (and GradientStripOverrun columns beyond it), by one
+// after, up to GradientMaxPercent.
+const int GradientStripOverrun = 5;
+const int GradientStripStep = 3;
+const int GradientMaxPercent = 96;
+// Where the hover shadow falls, down and right of the lifted image.
+const int ImageShadowOffset = 2;
+// The separator leaves this much of the text rectangle's start free.
+const int SeparatorIndent = 7;
+// The shortcut's distance from the item's far edge.
+const int ShortCutMargin = 10;
+
 void Fill(TCanvas& canvas, const RECT& rect, TColor color)
 {
     canvas.Brush().SetStyle(bsSolid);
@@ -69,9 +82,9 @@ void DrawXPGradient(TCanvas& canvas, const RECT& rect, const TXPMenuColors& colo
     for (int i = 0; i < columns; ++i) {
         // Column i counted from the reading start of the item.
         int x = rightToLeft ? rect.right - 1 - i : rect.left + i;
-        bool inStrip = rightToLeft ? x < rect.right && x > rect.right - iconWidth - 5
-                                   : x > rect.left && x < rect.left + iconWidth + 5;
-        percent = std::min(percent + (inStrip ? 3 : 1), 96);
+        bool inStrip = rightToLeft ? x < rect.right && x > rect.right - iconWidth - GradientStripOverrun
+                                   : x > rect.left && x < rect.left + iconWidth + GradientStripOverrun;
+        percent = std::min(percent + (inStrip ? GradientStripStep : 1), GradientMaxPercent);
         if (percent != shadePercent) {
             shadePercent = percent;
             shade = Lighten(dc, colors.IconStrip, percent);
@@ -165,7 +178,7 @@ void DrawXPItemImage(TCanvas& canvas, TBitmap& image, int x, int y, const TXPIte
         for (int row = 0; row < image.Height(); ++row)
             for (int column = 0; column < image.Width(); ++column)
                 if (pixels.Pixel(column, row) != background)
-                    canvas.SetPixel(x + 2 + column, y + 2 + row, shadow);
+                    canvas.SetPixel(x + ImageShadowOffset + column, y + ImageShadowOffset + row, shadow);
     }
     // The bottom-left pixel's colour stays out.
     image.SetTransparentColor(clDefault);
@@ -178,9 +191,9 @@ void DrawXPSeparator(TCanvas& canvas, const RECT& textRect, const TXPMenuColors&
     int y = textRect.top + RoundHalfEven((textRect.bottom - textRect.top) / 2.0);
     UsePen(canvas, colors.Separator);
     if (rightToLeft)
-        Line(canvas, textRect.right - 7, y, textRect.left, y);
+        Line(canvas, textRect.right - SeparatorIndent, y, textRect.left, y);
     else
-        Line(canvas, textRect.left + 7, y, textRect.right, y);
+        Line(canvas, textRect.left + SeparatorIndent, y, textRect.right, y);
 }
 
 namespace {
@@ -230,10 +243,10 @@ void DrawXPItemText(TCanvas& canvas, const std::string& caption, const std::stri
         RECT shortCutRect = rect;
         UINT shortCutFormat = DT_SINGLELINE;
         if (state.RightToLeft) {
-            shortCutRect.left += 10;
+            shortCutRect.left += ShortCutMargin;
             shortCutFormat |= DT_LEFT | DT_RTLREADING;
         } else {
-            shortCutRect.right -= 10;
+            shortCutRect.right -= ShortCutMargin;
             shortCutFormat |= DT_RIGHT;
         }
         TColor shortCutColor = colors.HighColor ? Darken(dc, color, -40) : color;

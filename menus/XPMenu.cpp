@@ -38,6 +38,20 @@ IMPLEMENT_CLASS(TXPMenu)
     Property("Active", &TXPMenu::Active, &TXPMenu::SetActive, false);
 }
 
+namespace {
+// An item's geometry, in pixels.
+const int ItemExtraWidth = 10;       // added to caption, shortcut and image
+const int SeparatorHeight = 4;
+const int ImageVerticalMargin = 4;   // an item is at least this taller than its image
+const int ImageTop = 4;              // the image's top below the item's
+const int ImageSideMargin = 2;       // a wide image's distance from the strip's outer edge
+const int ImageTextGap = 4;          // after an image wider than the strip
+const int CheckBoxSize = 10;         // the check box of an item without an image
+const int TextIndent = 5;            // the caption's start inside the text rectangle
+const int BarTextPull = 5;           // a menu-bar caption moves this far onto its image
+const int GradientOverhang = 2;      // the gradient runs on under the flat border
+}
+
 static_assert(sizeof(NONCLIENTMETRICSA) == 340, "the NONCLIENTMETRICSA of Windows 95/98/ME");
 
 bool LoadSystemMenuFont(TFont& font)
@@ -250,16 +264,16 @@ void TXPMenu::MeasureItem(TObject* sender, TCanvas& canvas, int& width, int& hei
     if (text.find('&') != std::string::npos)
         textWidth -= canvas.TextWidth("&");
     SIZE image = ImageSize(*item);
-    int w = textWidth + image.cx + 10;
+    int w = textWidth + image.cx + ItemExtraWidth;
     if (width < w)
         width = w;
     if (item->IsSeparator()) {
-        height = 4;
+        height = SeparatorHeight;
         return;
     }
     int textHeight = canvas.TextHeight(text);
     int h = textHeight + RoundHalfEven(textHeight * 0.75);
-    h = std::max<int>(h, image.cy + 4);
+    h = std::max<int>(h, image.cy + ImageVerticalMargin);
     if (height < h)
         height = h;
 }
@@ -318,14 +332,14 @@ void TXPMenu::DrawItem(TObject* sender, TCanvas& canvas, const RECT& itemRect, b
     if (showsImage) {
         checkRect = RECT{strip.left + 1, strip.top + 2, strip.right - 3, strip.bottom - 2};
     } else {
-        int left = strip.left + (strip.right - strip.left - 10) / 2;
-        int top = strip.top + (strip.bottom - strip.top - 10) / 2;
-        checkRect = RECT{left, top, left + 10, top + 10};
+        int left = strip.left + (strip.right - strip.left - CheckBoxSize) / 2;
+        int top = strip.top + (strip.bottom - strip.top - CheckBoxSize) / 2;
+        checkRect = RECT{left, top, left + CheckBoxSize, top + CheckBoxSize};
     }
 
     RECT textRect = rect;
     int imageWidth = image.Width();
-    int textIndent = FIconWidth < imageWidth ? imageWidth + 4 : FIconWidth;
+    int textIndent = FIconWidth < imageWidth ? imageWidth + ImageTextGap : FIconWidth;
     if (rightToLeft)
         textRect.right = rect.right - textIndent;
     else
@@ -334,9 +348,9 @@ void TXPMenu::DrawItem(TObject* sender, TCanvas& canvas, const RECT& itemRect, b
         if (!showsImage)
             textRect = rect;
         else if (rightToLeft)
-            textRect.right += 5;
+            textRect.right += BarTextPull;
         else
-            textRect.left -= 5;
+            textRect.left -= BarTextPull;
     }
 
     if (state.BarItem) {
@@ -344,7 +358,7 @@ void TXPMenu::DrawItem(TObject* sender, TCanvas& canvas, const RECT& itemRect, b
         canvas.Brush().SetColor(FColors.MenuBar);
         canvas.FillRect(rect);
     } else if (FColors.HighColor && FGradient) {
-        DrawXPGradient(canvas, RECT{rect.left, rect.top, rect.right + 2, rect.bottom}, FColors, FIconWidth,
+        DrawXPGradient(canvas, RECT{rect.left, rect.top, rect.right + GradientOverhang, rect.bottom}, FColors, FIconWidth,
                        rightToLeft);
     } else if (state.Enabled || !selected) {
         canvas.Brush().SetStyle(bsSolid);
@@ -366,9 +380,9 @@ void TXPMenu::DrawItem(TObject* sender, TCanvas& canvas, const RECT& itemRect, b
 
     if (showsImage) {
         int x = imageWidth <= FIconWidth ? strip.left + (FIconWidth - imageWidth) / 2
-                : rightToLeft            ? strip.right - imageWidth - 2
-                                         : strip.left + 2;
-        DrawXPItemImage(canvas, image, x, strip.top + 4, state, FColors, FColors.Select);
+                : rightToLeft            ? strip.right - imageWidth - ImageSideMargin
+                                         : strip.left + ImageSideMargin;
+        DrawXPItemImage(canvas, image, x, strip.top + ImageTop, state, FColors, FColors.Select);
     }
 
     if (item->IsSeparator()) {
@@ -376,9 +390,9 @@ void TXPMenu::DrawItem(TObject* sender, TCanvas& canvas, const RECT& itemRect, b
     } else {
         UINT format = DT_SINGLELINE | (rightToLeft ? DT_RIGHT | DT_RTLREADING : DT_LEFT);
         if (rightToLeft)
-            textRect.right -= 5;
+            textRect.right -= TextIndent;
         else
-            textRect.left += 5;
+            textRect.left += TextIndent;
         DrawXPItemText(canvas, text, ShortCutToText(item->ShortCut()), format, state, FColors, textRect);
     }
 

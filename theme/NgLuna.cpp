@@ -4,6 +4,7 @@
 #include "framework/Stream.h"
 #include "theme/KsBitmap.h"
 #include "theme/KsHue.h"
+#include "resources/resource.h"
 
 IMPLEMENT_CLASS(TNgLuna) {}
 
@@ -24,14 +25,15 @@ TOwned<TKsBitmap> LoadAtlas(const char* resourceName)
     return atlas;
 }
 
+// Indexed by TNgMetric.
 const int Metrics[] = {3, 2, 29, 19, 10, 21, 21, 14, 14, 4, 4, 3, 3, 3,
                        22, 17, 16, 16, 16, 16, 11, 22, 4, 22, 17, 17, 2, 21};
 
 struct TRgb {
     BYTE R, G, B;
 };
-// Index 1 is asked for by no caller; it and indices past the table give
-// the fallback.
+// Indexed by TNgColor. ncUnused1 is asked for by no caller; it and indices
+// past the table give the fallback.
 const TRgb FallbackColor = {0, 0, 0};
 const TRgb Colors[] = {
     {255, 255, 255}, FallbackColor,   {255, 255, 255}, {255, 255, 220}, {49, 106, 197}, {128, 128, 128},
@@ -44,9 +46,11 @@ constexpr int CountOf(const T (&)[N])
 {
     return static_cast<int>(N);
 }
+static_assert(CountOf(Metrics) == nmCount, "one metric per TNgMetric");
+static_assert(CountOf(Colors) == ncCount, "one colour per TNgColor");
 }
 
-TNgLuna::TNgLuna() : TNgLuna("XP_MAIN", "XP_MAIN1") {}
+TNgLuna::TNgLuna() : TNgLuna(RESOURCE_NAME(RES_LUNA_ATLAS), RESOURCE_NAME(RES_LUNA_ATLAS_INACTIVE)) {}
 
 TNgLuna::TNgLuna(const char* activeResource, const char* inactiveResource)
     : FActive(LoadAtlas(activeResource)), FInactive(LoadAtlas(inactiveResource))
@@ -93,23 +97,23 @@ TColor TNgLuna::GetColor(int index)
 std::string TNgLuna::GetFontName(int index)
 {
     // "Tahome" is the stored fallback face; the font mapper substitutes it.
-    return index >= 0 && index <= 4 ? "Tahoma" : "Tahome";
+    return index >= nfCaption && index <= nfHeaderBar ? "Tahoma" : "Tahome";
 }
 
 int TNgLuna::GetFontSize(int index)
 {
-    return index == 0 ? 10 : 8;
+    return index == nfCaption ? 10 : 8;
 }
 
 TFontStyles TNgLuna::GetFontStyle(int index)
 {
-    return index == 0 || index == 1 ? TFontStyles{fsBold} : TFontStyles();
+    return index == nfCaption || index == nfToolCaption ? TFontStyles{fsBold} : TFontStyles();
 }
 
 HRGN TNgLuna::CreateFormRegion(int width, int height, int borderStyle)
 {
     HRGN region = CreateRectRgn(0, 0, width, height);
-    if (!region || borderStyle != 1)
+    if (!region || borderStyle != nbsStandard)
         return region;
     // The rounded top corners of the caption, as steps of the curve.
     const RECT steps[] = {{0, 0, 5, 1}, {0, 0, 3, 2}, {0, 0, 2, 3}, {0, 0, 1, 5}};

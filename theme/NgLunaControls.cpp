@@ -34,7 +34,7 @@ int BlockPitch(int thickness)
 void TNgLuna::DrawButton(TKsBitmap& bitmap, int width, int height, int state)
 {
     static const int Rows[] = {100, 130, 160, 190, 220, 220};
-    if (state < 0 || state > 5)
+    if (state < esNormal || state > esDefault)
         return;
     const int y = Rows[state];
     NineSlice(*FActive, bitmap, Rect(0, 0, width, height), Rect(70, y, 143, y + 21), 4, true);
@@ -44,26 +44,26 @@ void TNgLuna::DrawCheckBox(TKsBitmap& bitmap, const RECT& rect, int state, int c
 {
     static const int Rows[] = {102, 118, 134, 150};
     static const int CheckOffsets[] = {64, 0, 128};
-    if (state < 0 || state > 3 || check < 0 || check > 2)
+    if (state < esNormal || state > esDisabled || check < ckChecked || check > ckGrayed)
         return;
     const int y = Rows[state] + CheckOffsets[check];
-    CopyPiece(*FActive, bitmap, rect.left, rect.top, Rect(171, y, 171 + GetMetric(16), y + GetMetric(17)), true);
+    CopyPiece(*FActive, bitmap, rect.left, rect.top, Rect(171, y, 171 + GetMetric(nmCheckWidth), y + GetMetric(nmCheckHeight)), true);
 }
 
 void TNgLuna::DrawRadioButton(TKsBitmap& bitmap, const RECT& rect, int state, int check)
 {
     static const int Rows[] = {102, 118, 134, 150};
-    if (state < 0 || state > 3)
+    if (state < esNormal || state > esDisabled)
         return;
-    const int y = Rows[state] + (check == 0 ? 64 : 0);
-    CopyPiece(*FActive, bitmap, rect.left, rect.top, Rect(152, y, 152 + GetMetric(16), y + GetMetric(17)), true);
+    const int y = Rows[state] + (check == ckChecked ? 64 : 0);
+    CopyPiece(*FActive, bitmap, rect.left, rect.top, Rect(152, y, 152 + GetMetric(nmCheckWidth), y + GetMetric(nmCheckHeight)), true);
 }
 
 void TNgLuna::DrawTrackThumb(TKsBitmap& bitmap, const RECT& rect, bool vertical, int kind, int state)
 {
-    // Rows of the states: the disabled thumb (3) sits below the focused (4).
+    // Rows of the states: the disabled thumb sits below the focused one.
     static const int StateRows[] = {0, 1, 2, 4, 3};
-    if (state < 0 || state > 4 || kind < 0 || kind > 2)
+    if (state < esNormal || state > esFocused || kind < 0 || kind > 2)
         return;
     const int s = StateRows[state];
     RECT source;
@@ -97,7 +97,7 @@ void TNgLuna::DrawProgressChunks(TKsBitmap& bitmap, const RECT& contentRect, con
     }
     // Blocks of pitch - 2 pixels with 2-pixel gaps, counted from the
     // content's left (or bottom); one more block than fit whole.
-    if (orientation == 0) {
+    if (orientation == orHorizontal) {
         const int pitch = BlockPitch(RectHeight(contentRect));
         const int count = RectWidth(barRect) / pitch;
         for (int k = 0; count > 0 && k <= count; ++k) {
@@ -120,40 +120,40 @@ void TNgLuna::DrawProgressChunks(TKsBitmap& bitmap, const RECT& contentRect, con
 
 void TNgLuna::DrawPanel(TKsBitmap& bitmap, const RECT& rect, int)
 {
-    bitmap.FillRoundRect(rect, 6, Pixel(3));
-    DrawRoundFrame(bitmap, rect, 6, Pixel(4));
+    bitmap.FillRoundRect(rect, 6, Pixel(ncWindow));
+    DrawRoundFrame(bitmap, rect, 6, Pixel(ncBorder));
     RECT body = rect;
     body.top += 20;
-    bitmap.DrawFrame(body, Pixel(4));
-    bitmap.FillRect(Rect(body.left + 1, body.top + 1 - 3, body.right - 1, body.bottom - 1), Pixel(3));
+    bitmap.DrawFrame(body, Pixel(ncBorder));
+    bitmap.FillRect(Rect(body.left + 1, body.top + 1 - 3, body.right - 1, body.bottom - 1), Pixel(ncWindow));
 }
 
 void TNgLuna::DrawHeaderBar(TKsBitmap& bitmap, const RECT& rect, const std::string& text)
 {
     bitmap.MoveTo(rect.left, rect.bottom);
-    bitmap.LineTo(rect.right, rect.bottom, Pixel(4));
-    const uint32_t from = Pixel(16);
-    const uint32_t to = Pixel(17);
+    bitmap.LineTo(rect.right, rect.bottom, Pixel(ncBorder));
+    const uint32_t from = Pixel(ncHeaderGradientFrom);
+    const uint32_t to = Pixel(ncHeaderGradientTo);
     bitmap.GradientFill(Rect(rect.left + 1, rect.top, rect.right - 1, rect.top + 1), from, to, false);
     bitmap.GradientFill(Rect(rect.left, rect.top + 1, rect.right, rect.top + 2), from, to, false);
     bitmap.GradientFill(Rect(rect.left, rect.top + 2, rect.right, rect.bottom), from, to, false);
-    UseFont(bitmap, 4, 15);
+    UseFont(bitmap, nfHeaderBar, ncHeaderText);
     bitmap.DrawText(text, Rect(rect.left + 5, rect.top, rect.right - 5, rect.bottom), KsTextLeft);
 }
 
 void TNgLuna::DrawSmallButton(TKsBitmap& bitmap, const RECT& rect, int glyph, int state, bool down)
 {
-    if (state < 0 || state > 2)
+    if (state < esNormal || state > esPressed)
         return;
     const int x = 134 + state * 17;
-    const int y = glyph == 1 ? 66 : down ? 49 : 32;
+    const int y = glyph == sgCross ? 66 : down ? 49 : 32;
     CopyPiece(*FActive, bitmap, rect.left, rect.top, Rect(x, y, x + 17, y + 17), true);
 }
 
 void TNgLuna::DrawGroupFrame(TKsBitmap& bitmap, const RECT& frameRect, const RECT& captionRect,
                              const std::string& caption)
 {
-    const uint32_t line = Pixel(4);
+    const uint32_t line = Pixel(ncBorder);
     const LONG l = frameRect.left, t = frameRect.top, r = frameRect.right, b = frameRect.bottom;
     bitmap.MoveTo(l + 2, t);
     bitmap.LineTo(captionRect.left, t, line);
@@ -171,7 +171,7 @@ void TNgLuna::DrawScrollTrack(TKsBitmap& bitmap, const RECT& rect, bool kind)
 
 void TNgLuna::DrawScrollArrow(TKsBitmap& bitmap, const RECT& rect, bool vertical, bool towardStart, int state)
 {
-    if (state < 0 || state > 3)
+    if (state < esNormal || state > esDisabled)
         return;
     const int x = 70 + (vertical ? 0 : 36) + (towardStart ? 0 : 18);
     const int y = 277 + state * 19;
@@ -180,7 +180,7 @@ void TNgLuna::DrawScrollArrow(TKsBitmap& bitmap, const RECT& rect, bool vertical
 
 void TNgLuna::DrawScrollThumb(TKsBitmap& bitmap, const RECT& rect, bool vertical, int state)
 {
-    if (state < 0 || state > 3)
+    if (state < esNormal || state > esDisabled)
         return;
     const int y = 314 + state * 19;
     RECT source = Rect(2, y, 19, y + 17);
@@ -218,9 +218,9 @@ void TNgLuna::DrawTab(TKsBitmap& bitmap, const RECT& rect, int position, int sta
         return;
     RECT source;
     switch (state) {
-    case 0: source = Rect(68, 365, 89, 386); break;
-    case 1: source = Rect(68, 344, 89, 365); break;
-    case 4: source = Rect(69, 386, 87, 407); break;
+    case esNormal: source = Rect(68, 365, 89, 386); break;
+    case esHot: source = Rect(68, 344, 89, 365); break;
+    case esFocused: source = Rect(69, 386, 87, 407); break;
     default: return;
     }
     OffsetRect(&source, PositionOffsets[position], 0);

@@ -43,9 +43,9 @@ const TFrameArt ToolWindowFrame = {
 // between; all opaque, the region cuts the caption's magenta corners off.
 void TNgLuna::DrawFormFrame(TKsBitmap& bitmap, int width, int height, const RECT&, bool active, int borderStyle)
 {
-    if (borderStyle != 1 && borderStyle != 2)
+    if (borderStyle != nbsStandard && borderStyle != nbsToolWindow)
         return;
-    const TFrameArt& art = borderStyle == 1 ? StandardFrame : ToolWindowFrame;
+    const TFrameArt& art = borderStyle == nbsStandard ? StandardFrame : ToolWindowFrame;
     TKsBitmap& atlas = active ? *FActive : *FInactive;
     const int w = width;
     const int h = height;
@@ -66,18 +66,19 @@ void TNgLuna::DrawFormFrame(TKsBitmap& bitmap, int width, int height, const RECT
 void TNgLuna::DrawCaptionButton(TKsBitmap& bitmap, const RECT& rect, int button, bool hot, bool pressed,
                                 bool active, int borderStyle)
 {
+    // Atlas rows in the order of TNgCaptionButton.
     static const int Rows[] = {70, 100, 160, 130, 190, 220, 280, 250};
-    if (button < 0 || button > 7)
+    if (button < ncbClose || button > ncbTray)
         return;
     TKsBitmap& atlas = active ? *FActive : *FInactive;
-    if (button == 0 && borderStyle == 2) {
+    if (button == ncbClose && borderStyle == nbsToolWindow) {
         const int x = pressed ? 94 : hot ? 80 : 66;
-        Copy(atlas, bitmap, rect.left, rect.top, Rect(x, 70, x + GetMetric(7), 70 + GetMetric(8)));
+        Copy(atlas, bitmap, rect.left, rect.top, Rect(x, 70, x + GetMetric(nmToolCaptionButtonWidth), 70 + GetMetric(nmToolCaptionButtonHeight)));
         return;
     }
-    if (button == 0 && borderStyle != 1)
+    if (button == ncbClose && borderStyle != nbsStandard)
         return;
     const int x = pressed ? 42 : hot ? 21 : 0;
     const int y = Rows[button];
-    Copy(atlas, bitmap, rect.left, rect.top, Rect(x, y, x + GetMetric(5), y + GetMetric(6)));
+    Copy(atlas, bitmap, rect.left, rect.top, Rect(x, y, x + GetMetric(nmCaptionButtonWidth), y + GetMetric(nmCaptionButtonHeight)));
 }

@@ -7,6 +7,9 @@
 namespace {
 // Width of the icon cell at the left of a popup item.
 const int IconCellWidth = 22;
+// Where a popup item's caption starts.
+const int PopupTextLeft = 26;
+const int SeparatorHeight = 9;
 
 RECT Shrunk(const RECT& rect, int dx, int dy)
 {
@@ -54,31 +57,31 @@ void DrawSubmenuArrow(TKsBitmap& bitmap, const RECT& itemRect, uint32_t backgrou
 
 void TNgLuna::MeasureMenuBarItem(TKsBitmap& bitmap, const TNgMenuItemData& item, int& width, int& height)
 {
-    UseFont(bitmap, 2, 10);
+    UseFont(bitmap, nfMenuBarItem, ncMenuBarText);
     width = bitmap.TextWidth(item.Caption) + 12;
-    height = GetMetric(14);
+    height = GetMetric(nmMenuItemHeight);
 }
 
 void TNgLuna::MeasurePopupItem(TKsBitmap& bitmap, const TNgMenuItemData& item, int& width, int& height)
 {
-    UseFont(bitmap, 3, 12);
-    height = item.IsSeparator() ? 9 : GetMetric(14);
+    UseFont(bitmap, nfPopupItem, ncPopupText);
+    height = item.IsSeparator() ? SeparatorHeight : GetMetric(nmMenuItemHeight);
     width = bitmap.TextWidth(item.Caption) + bitmap.TextWidth(item.ShortCut) + 58;
 }
 
 void TNgLuna::DrawMenuBar(TKsBitmap& bitmap, int width, int height)
 {
-    bitmap.FillRect(RECT{0, 0, width, height}, Pixel(6));
+    bitmap.FillRect(RECT{0, 0, width, height}, Pixel(ncMenuBar));
 }
 
 void TNgLuna::DrawMenuBarItem(TKsBitmap& bitmap, const TNgMenuItemData& item, const RECT& rect, bool selected, bool)
 {
-    UseFont(bitmap, 2, selected ? 11 : 10);
-    bitmap.FillRect(rect, Pixel(6));
+    UseFont(bitmap, nfMenuBarItem, selected ? ncMenuBarSelectedText : ncMenuBarText);
+    bitmap.FillRect(rect, Pixel(ncMenuBar));
     const RECT inner = Shrunk(rect, 1, 1);
     if (selected) {
-        bitmap.FillRect(inner, Pixel(7));
-        bitmap.DrawFrame(inner, Pixel(5));
+        bitmap.FillRect(inner, Pixel(ncMenuBarSelected));
+        bitmap.DrawFrame(inner, Pixel(ncMenuBorder));
     }
     bitmap.DrawText(item.Caption, inner, KsTextCentred);
 }
@@ -88,7 +91,7 @@ void TNgLuna::DrawMenuBarButton(TKsBitmap& bitmap, const TNgMenuItemData& item, 
 {
     if (item.Kind == ikWindowIcon) {
         // The caller draws the window's icon over it.
-        bitmap.FillRect(rect, Pixel(selected ? 7 : 6));
+        bitmap.FillRect(rect, Pixel(selected ? ncMenuBarSelected : ncMenuBar));
         return;
     }
     int x;
@@ -106,25 +109,25 @@ void TNgLuna::DrawMenuBarButton(TKsBitmap& bitmap, const TNgMenuItemData& item, 
 void TNgLuna::DrawPopupFrame(TKsBitmap& bitmap, int width, int height)
 {
     const RECT outer{0, 0, width, height};
-    bitmap.DrawFrame(outer, Pixel(5));
-    bitmap.DrawFrame(Shrunk(outer, 1, 1), Pixel(8));
-    bitmap.DrawFrame(Shrunk(outer, 2, 2), Pixel(8));
+    bitmap.DrawFrame(outer, Pixel(ncMenuBorder));
+    bitmap.DrawFrame(Shrunk(outer, 1, 1), Pixel(ncPopup));
+    bitmap.DrawFrame(Shrunk(outer, 2, 2), Pixel(ncPopup));
 }
 
 void TNgLuna::DrawPopupItem(TKsBitmap& bitmap, const TNgMenuItemData& item, const RECT& rect, bool selected, bool)
 {
     if (item.IsSeparator()) {
-        bitmap.FillRect(rect, Pixel(8));
+        bitmap.FillRect(rect, Pixel(ncPopup));
         RECT line = Shrunk(rect, 2, 4);
         line.bottom = line.top + 1;
         bitmap.FillRect(line, ColorToPixel(clBtnShadow, 255));
         return;
     }
-    UseFont(bitmap, 3, selected ? 13 : 12);
-    const uint32_t background = Pixel(selected ? 9 : 8);
+    UseFont(bitmap, nfPopupItem, selected ? ncPopupSelectedText : ncPopupText);
+    const uint32_t background = Pixel(selected ? ncPopupSelected : ncPopup);
     bitmap.FillRect(rect, background);
     if (selected)
-        bitmap.DrawFrame(rect, Pixel(5));
+        bitmap.DrawFrame(rect, Pixel(ncMenuBorder));
 
     const RECT cell{rect.left, rect.top, rect.left + IconCellWidth, rect.bottom};
     if (item.HasImage()) {
@@ -136,9 +139,9 @@ void TNgLuna::DrawPopupItem(TKsBitmap& bitmap, const TNgMenuItemData& item, cons
     }
 
     if (!item.Enabled)
-        bitmap.Font().SetColor(GetColor(14));
+        bitmap.Font().SetColor(GetColor(ncDisabledText));
     RECT textRect = rect;
-    textRect.left += 26;
+    textRect.left += PopupTextLeft;
     bitmap.DrawText(item.Caption, textRect, KsTextLeft);
     if (!item.ShortCut.empty()) {
         RECT shortCutRect = textRect;

@@ -51,6 +51,120 @@ protected:
     ~INgItemImages() = default;
 };
 
+// The numbers callers and themes share. The operations take them as int:
+// a value outside its list is part of the contract (a theme answers the
+// neutral value or draws nothing), so the names are ordinals, not types.
+
+// GetMetric, in pixels. "Tool" is the tool-window frame.
+enum TNgMetric {
+    nmBorderWidth = 0,           // left, right, bottom border; top inset of the caption content
+    nmToolBorderWidth = 1,
+    nmCaptionHeight = 2,
+    nmToolCaptionHeight = 3,
+    nmCaptionCornerWidth = 4,    // the unstretched caption corner piece
+    nmCaptionButtonWidth = 5,
+    nmCaptionButtonHeight = 6,
+    nmToolCaptionButtonWidth = 7,
+    nmToolCaptionButtonHeight = 8,
+    nmCaptionRightMargin = 9,    // right of the last caption button; inset of the caption text
+    nmCaptionTop = 10,           // top of the caption buttons and text
+    nmCaptionButtonGap = 11,
+    nmToolCaptionRightMargin = 12,
+    nmToolCaptionTop = 13,
+    nmMenuItemHeight = 14,
+    nmReserved15 = 15,           // 15 and 18 to 27: further controls, per theme
+    nmCheckWidth = 16,           // check box and radio cell
+    nmCheckHeight = 17,
+    nmFirstReserved = 18,
+    nmLastReserved = 27,
+    nmCount = 28,
+};
+
+// GetColor: framework colours.
+enum TNgColor {
+    ncCaptionText = 0,
+    ncUnused1 = 1,               // asked for by no caller
+    ncInactiveCaptionText = 2,
+    ncWindow = 3,                // client background of themed forms, panel fill
+    ncBorder = 4,                // panels, group frames, header lines
+    ncMenuBorder = 5,            // popup border, frame of a selected item
+    ncMenuBar = 6,
+    ncMenuBarSelected = 7,
+    ncPopup = 8,                 // popup background and item fill
+    ncPopupSelected = 9,
+    ncMenuBarText = 10,
+    ncMenuBarSelectedText = 11,
+    ncPopupText = 12,
+    ncPopupSelectedText = 13,
+    ncDisabledText = 14,
+    ncHeaderText = 15,
+    ncHeaderGradientFrom = 16,
+    ncHeaderGradientTo = 17,
+    ncCount = 18,
+};
+
+// GetFontName, GetFontSize, GetFontStyle.
+enum TNgFont {
+    nfCaption = 0,
+    nfToolCaption = 1,
+    nfMenuBarItem = 2,
+    nfPopupItem = 3,
+    nfHeaderBar = 4,
+};
+
+// DrawCaptionButton. The themed form passes ncbRestore for the minimize
+// button of a minimized window and for the maximize button of a maximized
+// one, ncbRolldown for the roll-up button of a rolled-up one.
+enum TNgCaptionButton {
+    ncbClose = 0,
+    ncbHelp = 1,
+    ncbMinimize = 2,
+    ncbMaximize = 3,
+    ncbRestore = 4,
+    ncbRollup = 5,
+    ncbRolldown = 6,
+    ncbTray = 7,
+};
+
+// The state of a drawn element. Push buttons use all six; check boxes,
+// radios and scroll parts the first four; small buttons the first three;
+// track thumbs the first five; tabs normal, hot and focused.
+enum TNgElementState {
+    esNormal = 0,
+    esHot = 1,
+    esPressed = 2,
+    esDisabled = 3,
+    esFocused = 4,
+    esDefault = 5,
+};
+
+// DrawCheckBox's check (a radio is checked by ckChecked, otherwise not).
+enum TNgCheck {
+    ckChecked = 0,
+    ckUnchecked = 1,
+    ckGrayed = 2,
+};
+
+// DrawSmallButton's glyph.
+enum TNgSmallGlyph {
+    sgChevrons = 0,
+    sgCross = 1,
+};
+
+// DrawProgressChunks' orientation.
+enum TNgOrientation {
+    orHorizontal = 0,
+    orVertical = 1,
+};
+
+// The skinned frame's border style as the frame and region operations
+// take it; any other value draws nothing.
+enum TNgBorderStyle {
+    nbsNone = 0,
+    nbsStandard = 1,
+    nbsToolWindow = 2,
+};
+
 // What a menu item shows; menu items fill one in for each measure and draw.
 enum TNgItemKind {
     ikOrdinary = 0,
@@ -89,6 +203,11 @@ public:
     static const TNgThemeClass& StaticThemeClass();
 
     virtual void HueChanged();
+    // The arguments named after the enumerations above take their values:
+    // GetMetric a TNgMetric, GetColor a TNgColor, the fonts a TNgFont,
+    // button a TNgCaptionButton, borderStyle a TNgBorderStyle, state a
+    // TNgElementState, check a TNgCheck, glyph a TNgSmallGlyph,
+    // orientation a TNgOrientation.
     virtual int GetMetric(int index);
     virtual TColor GetColor(int index);
     virtual std::string GetFontName(int index);

@@ -5,6 +5,7 @@
 #include "framework/Icon.h"
 #include "framework/ImageList.h"
 #include "framework/PopupMenu.h"
+#include "framework/ScopeGuard.h"
 #include "framework/Timer.h"
 
 #include <shellapi.h>
@@ -103,15 +104,8 @@ void TVxTrayIcon::EnsureIcon()
     auto copy = static_cast<HICON>(CopyImage(Application->Icon(), IMAGE_ICON, 0, 0, 0));
     // Taking the copy must not reach the tray on its own: the caller
     // decides which shell call follows.
-    TNotifyEvent handler = FIcon->OnChange;
-    FIcon->OnChange = TNotifyEvent();
-    try {
-        FIcon->SetHandle(copy);
-    } catch (...) {
-        FIcon->OnChange = handler;
-        throw;
-    }
-    FIcon->OnChange = handler;
+    TScopedOverride<TNotifyEvent> silent(FIcon->OnChange, TNotifyEvent());
+    FIcon->SetHandle(copy);
 }
 
 void TVxTrayIcon::SetActive(bool active)

@@ -1,4 +1,5 @@
 #include "tests/app/TestSupport.h"
+#include "tests/support/BoxRecorder.h"
 
 #include "framework/Application.h"
 #include "framework/Exceptions.h"
@@ -42,28 +43,28 @@ TEST_CASE("the title is the application window's text")
 
 TEST_CASE("an exception is reported in the standard error box and the program goes on")
 {
-    TRecordedBoxes boxes;
+    TBoxRecorder boxes;
 
     try {
         throw ERegistryException("Failed to set data for 'AlwaysOnTop'");
     } catch (...) {
         Application->HandleException(nullptr);
     }
-    CHECK(boxes.Box().count == 1);
-    CHECK(boxes.Box().text == "Failed to set data for 'AlwaysOnTop'");
-    CHECK(boxes.Box().caption == Application->Title());
-    CHECK(boxes.Box().flags == (MB_OK | MB_ICONSTOP));
+    CHECK(TBoxRecorder::Boxes().size() == 1);
+    CHECK(boxes.Last().Text == "Failed to set data for 'AlwaysOnTop'");
+    CHECK(boxes.Last().Caption == Application->Title());
+    CHECK(boxes.Last().Flags == (MB_OK | MB_ICONSTOP));
 
     try {
         throw std::runtime_error("plain");
     } catch (...) {
         Application->HandleException(nullptr);
     }
-    CHECK(boxes.Box().text == "plain");
+    CHECK(boxes.Last().Text == "plain");
 
     // Outside a handler there is nothing to report.
     Application->HandleException(nullptr);
-    CHECK(boxes.Box().count == 2);
+    CHECK(TBoxRecorder::Boxes().size() == 2);
 }
 
 TEST_CASE("the message loop runs until the application window is closed")

@@ -55,15 +55,13 @@ std::string RunPath()
 }
 
 TMeterFixture::TMeterFixture()
+    : ProbeSeam(ResourceQueryOverride, FeedProbe), BeepSeam(WarningBeepFunction, CountBeep),
+      SleepSeam(FillSleepFunction, CountSleep), PathSeam(ExecutablePathOverride, TestExePath)
 {
     TProbeFeed::Set(-1, -1, -1);
     TProbeFeed::Queries = 0;
     Beeps = 0;
     Sleeps = 0;
-    ResourceQueryOverride = FeedProbe;
-    WarningBeepFunction = CountBeep;
-    FillSleepFunction = CountSleep;
-    ExecutablePathOverride = TestExePath;
     FreeSystem = FreeUser = FreeGDI = -1;
     WarningShown = false;
     WarningBusy = false;
@@ -74,10 +72,6 @@ TMeterFixture::TMeterFixture()
 TMeterFixture::~TMeterFixture()
 {
     FreeForm();
-    ResourceQueryOverride = nullptr;
-    WarningBeepFunction = MessageBeep;
-    FillSleepFunction = Sleep;
-    ExecutablePathOverride.clear();
     DeleteKeyTree(HKEY_CURRENT_USER, SettingsPath());
     DeleteValue(RunPath(), TestRunName);
 }

@@ -3,9 +3,12 @@
 // boxes, and a settings key and Run entry that start and end absent.
 
 #include "tests/tray/ShellRecorder.h"
+#include "tests/support/BoxRecorder.h"
 #include "tests/support/RegistryTree.h"
 
+#include "app/Seams.h"
 #include "app/frm_Quorvel.h"
+#include "framework/ScopeGuard.h"
 
 #include <windows.h>
 
@@ -43,6 +46,10 @@ struct TMeterFixture {
 
     TShellRecorder Shell;
     TBoxRecorder Boxes;
+    TScopedOverride<TResourceQuery> ProbeSeam;
+    TScopedOverride<TBeepFunction> BeepSeam;
+    TScopedOverride<TSleepFunction> SleepSeam;
+    TScopedOverride<std::string> PathSeam;
     TfrmQuorvel* Form = nullptr;
     static int Beeps;
     static int Sleeps;

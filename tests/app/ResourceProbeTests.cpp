@@ -1,8 +1,10 @@
 #include "tests/app/TestSupport.h"
 
 #include "app/KernelObjects.h"
+#include "app/Seams.h"
 #include "app/lib_Windows.h"
 #include "framework/Registry.h"
+#include "framework/ScopeGuard.h"
 #include "framework/Strings.h"
 
 #include <doctest/doctest.h>
@@ -15,13 +17,12 @@ namespace {
 class TFakeProbe {
 public:
     TFakeProbe(int32_t system, int32_t gdi, int32_t user)
+        : FSeam(ResourceQueryOverride, [](uint16_t selector) { return figures()[selector]; })
     {
         figures()[rkSystem] = system;
         figures()[rkGDI] = gdi;
         figures()[rkUser] = user;
-        ResourceQueryOverride = [](uint16_t selector) { return figures()[selector]; };
     }
-    ~TFakeProbe() { ResourceQueryOverride = nullptr; }
 
 private:
     static int32_t* figures()
@@ -29,6 +30,8 @@ private:
         static int32_t values[3];
         return values;
     }
+
+    TScopedOverride<TResourceQuery> FSeam;
 };
 
 const char ChildRoleVariable[] = "QUORVEL_TEST_PROBE_UNDER_NT";

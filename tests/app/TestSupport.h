@@ -37,29 +37,3 @@ public:
 private:
     HWND handle_;
 };
-
-// Records the boxes the application would show instead of showing them,
-// answering with a fixed button: the last box, whether the watched window
-// was enabled while it was up, and how many boxes there were.
-struct TShownBox {
-    HWND owner = nullptr;
-    std::string text;
-    std::string caption;
-    UINT flags = 0;
-    bool otherWindowEnabled = true;
-    int count = 0;
-};
-
-class TRecordedBoxes {
-public:
-    explicit TRecordedBoxes(int answer = IDOK, HWND watched = nullptr);
-    ~TRecordedBoxes();
-    TRecordedBoxes(const TRecordedBoxes&) = delete;
-    TRecordedBoxes& operator=(const TRecordedBoxes&) = delete;
-    const TShownBox& Box() const;
-
-private:
-    static int WINAPI Record(HWND owner, LPCSTR text, LPCSTR caption, UINT flags);
-
-    TApplication::TMessageBoxFunction saved_;
-};

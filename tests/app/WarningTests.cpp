@@ -3,8 +3,10 @@
 
 #include "framework/Application.h"
 #include "framework/MenuItem.h"
+#include "framework/ScopeGuard.h"
 #include "framework/Strings.h"
 #include "framework/Timer.h"
+#include "resources/resource.h"
 
 #include <doctest/doctest.h>
 
@@ -61,10 +63,10 @@ TEST_CASE("Low-resource warning")
         Tick(form, 40, 50, 8);
         REQUIRE(BoxCount() == 1);
         const TBoxRecorder::TBox& box = TBoxRecorder::Boxes()[0];
-        CHECK(box.Flags == 262192);
+        CHECK(box.Flags == (MB_OK | MB_ICONEXCLAMATION | MB_TOPMOST));
         CHECK(box.Owner == Application->Handle());
         CHECK(box.Caption == "Low Resources");
-        CHECK(box.Text == LoadStr(SLowResourcesWarning));
+        CHECK(box.Text == LoadStr(IDS_LOW_RESOURCES_WARNING));
         CHECK(box.Text.rfind("Ninety percent or more", 0) == 0);
         CHECK(TMeterFixture::Beeps == 1);
         CHECK(!WarningBusy);
@@ -117,7 +119,7 @@ TEST_CASE("Low-resource warning")
     SUBCASE("a nested tick while the box is open opens no second box")
     {
         TProbeFeed::Set(5, 50, 50);
-        Application->MessageBoxFunction = NestedTickBox;
+        TScopedOverride<TApplication::TMessageBoxFunction> box(Application->MessageBoxFunction, NestedTickBox);
         form->tmWarningTimer(nullptr);
         CHECK(BoxCount() == 1);
         CHECK(TMeterFixture::Beeps == 1);
@@ -128,7 +130,7 @@ TEST_CASE("Low-resource warning")
         TopMostWindow = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "on top", WS_POPUP | WS_VISIBLE, 0,
                                         0, 50, 50, nullptr, nullptr, nullptr, nullptr);
         REQUIRE(TopMostWindow);
-        Application->MessageBoxFunction = CheckTopMostBox;
+        TScopedOverride<TApplication::TMessageBoxFunction> box(Application->MessageBoxFunction, CheckTopMostBox);
         TProbeFeed::Set(5, 50, 50);
         form->tmWarningTimer(nullptr);
         CHECK(BoxCount() == 1);

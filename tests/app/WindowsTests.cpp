@@ -1,7 +1,9 @@
 #include "tests/app/TestSupport.h"
 
+#include "app/Seams.h"
 #include "app/lib_Windows.h"
 #include "framework/Application.h"
+#include "framework/ScopeGuard.h"
 #include "framework/Strings.h"
 
 #include <doctest/doctest.h>
@@ -115,7 +117,7 @@ BOOL WINAPI RecordShellCall(SHELLEXECUTEINFOA* info)
 TEST_CASE("ShellRun hands a mailto: address to the shell unchanged")
 {
     LastShellCall() = TShellCall();
-    ShellExecuteFunction = RecordShellCall;
+    TScopedOverride<TShellExecute> shell(ShellExecuteFunction, RecordShellCall);
     const std::string address = "mailto:quorvel@tessaly.example?subject=Quorvel 1.0";
 
     CHECK(ShellRun(address, "", svOpen, scShowNormal));
@@ -126,7 +128,7 @@ TEST_CASE("ShellRun hands a mailto: address to the shell unchanged")
     CHECK_FALSE(call.directoryIsNull);
     CHECK(call.directory == "");
     CHECK(call.info.cbSize == 60);
-    CHECK(call.info.fMask == 1088);
+    CHECK(call.info.fMask == (SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI));
     CHECK(call.info.hwnd == Application->Handle());
     CHECK(call.info.nShow == SW_SHOWNORMAL);
 
@@ -135,6 +137,4 @@ TEST_CASE("ShellRun hands a mailto: address to the shell unchanged")
     CHECK(LastShellCall().verb == "explore");
     CHECK(LastShellCall().parameters == "-x");
     CHECK(LastShellCall().info.nShow == SW_HIDE);
-
-    ShellExecuteFunction = ShellExecuteExA;
 }

@@ -12,6 +12,8 @@ if [ -z "${DISPLAY:-}" ] && [ -f "$BUILD/.display" ]; then
 fi
 
 EXE="$BUILD/bin/Quorvel.exe"
+# Arguments start_copy passes to EXE (a test may start another program).
+EXE_ARGS=""
 TMP_DIR=$(mktemp -d)
 STARTED=""
 EXIT_HOOKS=""
@@ -62,9 +64,9 @@ start_copy() {
     # ended must not linger as a zombie that still looks alive.
     (
         if [ -n "${1:-}" ]; then
-            WINEDEBUG="${TRACE_CHANNELS:-+relay}" wine "$EXE" 2>"$1" &
+            WINEDEBUG="${TRACE_CHANNELS:-+relay}" wine "$EXE" $EXE_ARGS 2>"$1" &
         else
-            wine "$EXE" &
+            wine "$EXE" $EXE_ARGS &
         fi
         echo $! > "$TMP_DIR/copy$COPY.pid"
         wait $!

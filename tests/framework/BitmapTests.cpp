@@ -5,6 +5,7 @@
 #include "framework/Icon.h"
 #include "framework/Picture.h"
 #include "framework/Stream.h"
+#include "resources/resource.h"
 
 #include <doctest/doctest.h>
 
@@ -101,11 +102,11 @@ TEST_CASE("Malformed BMP data is refused and the bitmap keeps its image")
 TEST_CASE("A 4-bit bitmap resource loads with its own pixels")
 {
     TBitmap strip;
-    strip.LoadFromResourceName(GetModuleHandleA(nullptr), "GAUGES");
+    strip.LoadFromResourceName(GetModuleHandleA(nullptr), RESOURCE_NAME(RES_GAUGES));
     CHECK(strip.Width() == 208);
     CHECK(strip.Height() == 16);
     CHECK(strip.PixelFormat() == pf4bit);
-    CHECK(strip.ResourceName() == "GAUGES");
+    CHECK(strip.ResourceName() == RESOURCE_NAME(RES_GAUGES));
     CHECK(strip.TransparentColor() == static_cast<TColor>(Magenta));
     CHECK(PixelAt(strip, 0, 0) == Magenta);
     CHECK(PixelAt(strip, 1, 0) == Grey);
@@ -122,7 +123,7 @@ TEST_CASE("A 4-bit bitmap resource loads with its own pixels")
 TEST_CASE("A 4-bit image saves as a 4-bit file with its palette")
 {
     TBitmap strip;
-    strip.LoadFromResourceName(GetModuleHandleA(nullptr), "KSE_CLOSE");
+    strip.LoadFromResourceName(GetModuleHandleA(nullptr), RESOURCE_NAME(RES_KSE_CLOSE));
     TMemoryStream saved;
     strip.SaveToStream(saved);
     saved.SetPosition(0);
@@ -179,7 +180,7 @@ TEST_CASE("Transparent drawing leaves the target under the transparent colour")
 TEST_CASE("Assigning a bitmap copies its pixels into an image of its own")
 {
     TBitmap source;
-    source.LoadFromResourceName(GetModuleHandleA(nullptr), "GAUGES");
+    source.LoadFromResourceName(GetModuleHandleA(nullptr), RESOURCE_NAME(RES_GAUGES));
     source.SetTransparent(true);
     TBitmap copy;
     copy.Assign(&source);
@@ -229,7 +230,7 @@ TEST_CASE("Icons copy their image and say when it changes")
     TChangeCounter counter{&changes};
     icon.OnChange = counter.Event();
 
-    icon.LoadFromResourceName(GetModuleHandleA(nullptr), "TRAY_GAUGE_EMPTY");
+    icon.LoadFromResourceName(GetModuleHandleA(nullptr), RESOURCE_NAME(RES_TRAY_GAUGE_EMPTY));
     CHECK(changes == 1);
     CHECK(icon.Width() == 16);
     CHECK(icon.Height() == 16);
@@ -275,19 +276,19 @@ TEST_CASE("Pictures switch between bitmap and icon")
     TChangeCounter counter{&changes};
     picture.OnChange = counter.Event();
 
-    picture.SetBitmapResource("KSE_CLOSE");
+    picture.SetBitmapResource(RESOURCE_NAME(RES_KSE_CLOSE));
     CHECK(picture.Width() == 16);
     CHECK(dynamic_cast<TBitmap*>(picture.Graphic()) != nullptr);
-    CHECK(picture.BitmapResource() == "KSE_CLOSE");
+    CHECK(picture.BitmapResource() == RESOURCE_NAME(RES_KSE_CLOSE));
     CHECK(changes >= 1);
 
     changes = 0;
     picture.Bitmap().SetTransparent(true);  // the graphic's changes reach the picture
     CHECK(changes == 1);
 
-    picture.Icon().LoadFromResourceName(GetModuleHandleA(nullptr), "TRAY_GAUGE_EMPTY");
+    picture.Icon().LoadFromResourceName(GetModuleHandleA(nullptr), RESOURCE_NAME(RES_TRAY_GAUGE_EMPTY));
     CHECK(picture.BitmapResource().empty());
-    CHECK(picture.IconResource() == "TRAY_GAUGE_EMPTY");
+    CHECK(picture.IconResource() == RESOURCE_NAME(RES_TRAY_GAUGE_EMPTY));
 
     TPicture copy;
     copy.Assign(&picture);
@@ -296,7 +297,7 @@ TEST_CASE("Pictures switch between bitmap and icon")
     CHECK(icon->Handle() != picture.Icon().Handle());
 
     TBitmap fromPicture;
-    picture.SetBitmapResource("KSE_CLOSE");
+    picture.SetBitmapResource(RESOURCE_NAME(RES_KSE_CLOSE));
     fromPicture.Assign(&picture);
     CHECK(fromPicture.Width() == 16);
     copy.Assign(nullptr);
@@ -307,7 +308,7 @@ TEST_CASE("No GDI object is left behind by bitmaps, icons and pictures")
 {
     auto round = [] {
         TBitmap strip;
-        strip.LoadFromResourceName(GetModuleHandleA(nullptr), "GAUGES");
+        strip.LoadFromResourceName(GetModuleHandleA(nullptr), RESOURCE_NAME(RES_GAUGES));
         strip.SetTransparent(true);
         TBitmap target;
         MakeFilled(target, 32, 32, clWhite);
@@ -322,13 +323,13 @@ TEST_CASE("No GDI object is left behind by bitmaps, icons and pictures")
         stream.SetPosition(0);
         copy.LoadFromStream(stream);
         TIcon icon;
-        icon.LoadFromResourceName(GetModuleHandleA(nullptr), "TRAY_GAUGE_EMPTY");
+        icon.LoadFromResourceName(GetModuleHandleA(nullptr), RESOURCE_NAME(RES_TRAY_GAUGE_EMPTY));
         TIcon iconCopy;
         iconCopy.Assign(&icon);
         target.Canvas().Draw(0, 0, iconCopy);
         TPicture picture;
         picture.Assign(&icon);
-        picture.SetBitmapResource("KSE_CLOSE");
+        picture.SetBitmapResource(RESOURCE_NAME(RES_KSE_CLOSE));
         TBitmap fromIcon;
         fromIcon.Assign(&icon);
         DeleteObject(copy.ReleaseHandle());
@@ -350,7 +351,7 @@ TEST_CASE("A canvas in use follows the bitmap to a new image")
     CHECK(PixelAt(bitmap, 0, 0) == RGB(255, 255, 255));  // new images are white
     canvas.FillRect(RECT{0, 0, 4, 4});
     CHECK(PixelAt(bitmap, 3, 3) == RGB(255, 0, 0));
-    bitmap.LoadFromResourceName(GetModuleHandleA(nullptr), "KSE_CLOSE");
+    bitmap.LoadFromResourceName(GetModuleHandleA(nullptr), RESOURCE_NAME(RES_KSE_CLOSE));
     canvas.SetPixel(0, 0, RGB(0, 255, 0));
     CHECK(PixelAt(bitmap, 0, 0) == RGB(0, 255, 0));
 }

@@ -5,6 +5,7 @@
 #include "framework/LayoutWriter.h"
 #include "framework/MainMenu.h"
 #include "framework/MenuItem.h"
+#include "resources/resource.h"
 
 #include <doctest/doctest.h>
 
@@ -97,7 +98,7 @@ TEST_CASE("A form shows its menu bar and passes it the menu messages")
         REQUIRE(icon != nullptr);
         CHECK(reinterpret_cast<HICON>(SendMessageA(window, WM_GETICON, ICON_BIG, 0)) == icon);
         TIcon other;
-        other.LoadFromResourceName(GetModuleHandleA(nullptr), "MAINICON");
+        other.LoadFromResourceName(GetModuleHandleA(nullptr), RESOURCE_NAME(RES_MAIN_ICON));
         form->SetIcon(&other);
         CHECK(reinterpret_cast<HICON>(SendMessageA(window, WM_GETICON, ICON_BIG, 0)) == form->Icon()->Handle());
         CHECK(form->Icon()->Handle() != other.Handle());

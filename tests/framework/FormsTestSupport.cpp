@@ -1,4 +1,5 @@
 #include "tests/framework/FormsTestSupport.h"
+#include "tests/support/MessagePump.h"
 
 #include "framework/Application.h"
 #include "framework/ClassBuilder.h"
@@ -6,32 +7,9 @@
 
 #include <cctype>
 
-bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs)
-{
-    DWORD start = GetTickCount();
-    for (;;) {
-        Application->ProcessMessages();
-        if (done())
-            return true;
-        if (GetTickCount() - start > timeoutMs)
-            return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-}
-
 void Pump()
 {
     Application->ProcessMessages();
-}
-
-void PostKey(HWND window, UINT message, WPARAM key, bool alt)
-{
-    LPARAM data = 1;
-    if (alt)
-        data |= 0x20000000;
-    if (message == WM_KEYUP || message == WM_SYSKEYUP)
-        data |= static_cast<LPARAM>(0xC0000000);
-    PostMessageA(window, message, key, data);
 }
 
 IMPLEMENT_CLASS(TTestButton)

@@ -6,14 +6,12 @@
 #include "framework/GraphicControl.h"
 #include "framework/Label.h"
 #include "framework/UtilityWindow.h"
+#include "tests/support/MessagePump.h"
 
 #include <functional>
 #include <string>
 #include <vector>
 
-// Runs the application's message loop until done() holds or the time is
-// up; true when done() held.
-bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = 10000);
 
 // Handles every queued message now.
 void Pump();
@@ -120,6 +118,3 @@ private:
     std::function<void()> FTick;
     TUtilityWindow FWindow;
 };
-
-// Posts a key message to a window as the keyboard would queue it.
-void PostKey(HWND window, UINT message, WPARAM key, bool alt = false);

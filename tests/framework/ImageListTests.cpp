@@ -5,6 +5,7 @@
 #include "framework/Icon.h"
 #include "framework/ImageList.h"
 #include "framework/LayoutReader.h"
+#include "resources/resource.h"
 
 #include <doctest/doctest.h>
 
@@ -16,7 +17,7 @@ struct TGauges {
     TImageList* List = Create<TImageList>(nullptr);
     TGauges()
     {
-        Strip.LoadFromResourceName(GetModuleHandleA(nullptr), "GAUGES");
+        Strip.LoadFromResourceName(GetModuleHandleA(nullptr), RESOURCE_NAME(RES_GAUGES));
         List->AddMasked(Strip, clFuchsia);
     }
     ~TGauges() { List->Free(); }

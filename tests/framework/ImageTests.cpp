@@ -3,6 +3,7 @@
 #include "framework/Icon.h"
 #include "framework/Image.h"
 #include "framework/LayoutReader.h"
+#include "resources/resource.h"
 
 #include <doctest/doctest.h>
 
@@ -65,7 +66,7 @@ TEST_CASE("The picture control draws its picture")
     }
     SUBCASE("an icon")
     {
-        image->Picture().Icon().LoadFromResourceName(GetModuleHandleA(nullptr), "TRAY_GAUGE_EMPTY");
+        image->Picture().Icon().LoadFromResourceName(GetModuleHandleA(nullptr), RESOURCE_NAME(RES_TRAY_GAUGE_EMPTY));
         PaintOnBlue(*image, surface);
         CHECK(PixelAt(surface, 0, 0) == RGB(0, 0, 255));
         CHECK(PixelAt(surface, 1, 0) == RGB(128, 128, 128));

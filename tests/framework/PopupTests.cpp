@@ -4,10 +4,12 @@
 
 #include "tests/framework/MenuTestForm.h"
 #include "tests/support/GdiCount.h"
+#include "tests/support/Surface.h"
 
 #include "framework/Canvas.h"
 #include "framework/ImageList.h"
 #include "framework/Timer.h"
+#include "resources/resource.h"
 
 #include <doctest/doctest.h>
 
@@ -207,10 +209,8 @@ TEST_CASE("Plain owner drawing gives the DC back as it was")
 {
     TPopupFixture fixture;
     TMenuItem* exit = fixture.Form->pmiExit;
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 200, 40);
-    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    TSurface surface(200, 40);
+    HDC dc = surface.DC.Get();
     HGDIOBJ font = GetCurrentObject(dc, OBJ_FONT);
     HGDIOBJ brush = GetCurrentObject(dc, OBJ_BRUSH);
     int before = CountGdiObjects();
@@ -236,10 +236,6 @@ TEST_CASE("Plain owner drawing gives the DC back as it was")
     CHECK(CountGdiObjects() == before);
     // The highlighted row is filled with the highlight colour.
     CHECK(GetPixel(dc, 1, 10) == GetSysColor(COLOR_HIGHLIGHT));
-    SelectObject(dc, oldBitmap);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
 }
 
 TEST_CASE("Two hundred popups leave no menu or GDI object behind")
@@ -247,7 +243,7 @@ TEST_CASE("Two hundred popups leave no menu or GDI object behind")
     TPopupFixture fixture;
     TMenuTestForm& form = *fixture.Form;
     TImageList* images = Create<TImageList>(&form);
-    images->SetResourceName("GAUGES");
+    images->SetResourceName(RESOURCE_NAME(RES_GAUGES));
     form.pmQuorvel->SetImages(images);
     form.pmiExit->SetImageIndex(5);  // drawn plainly, with its image
     TTypist typist({}, 10);

@@ -1,6 +1,6 @@
 #include "tests/support/MessagePump.h"
 
-#include <windows.h>
+#include "framework/Application.h"
 
 namespace {
 void HandleWaitingMessages()
@@ -19,11 +19,13 @@ void CALLBACK CloseMenu(HWND, UINT, UINT_PTR id, DWORD)
 }
 }
 
-bool PumpUntil(const std::function<bool()>& condition, unsigned timeoutMs)
+bool PumpUntil(const std::function<bool()>& condition, unsigned timeoutMs, TMessageStep step)
 {
+    if (!step)
+        step = HandleWaitingMessages;
     DWORD start = GetTickCount();
     for (;;) {
-        HandleWaitingMessages();
+        step();
         if (condition())
             return true;
         if (GetTickCount() - start > timeoutMs)
@@ -44,4 +46,19 @@ void PumpFor(unsigned ms)
 void CloseMenuAfter(unsigned ms)
 {
     SetTimer(nullptr, 0, ms, CloseMenu);
+}
+
+bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs)
+{
+    return PumpUntil(done, timeoutMs, [] { Application->ProcessMessages(); });
+}
+
+void PostKey(HWND window, UINT message, WPARAM key, bool alt)
+{
+    LPARAM data = 1;
+    if (alt)
+        data |= 0x20000000;
+    if (message == WM_KEYUP || message == WM_SYSKEYUP)
+        data |= static_cast<LPARAM>(0xC0000000);
+    PostMessageA(window, message, key, data);
 }

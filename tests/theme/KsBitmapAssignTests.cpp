@@ -6,6 +6,7 @@
 #include "framework/Picture.h"
 #include "tests/support/GdiCount.h"
 #include "theme/KsBitmap.h"
+#include "resources/resource.h"
 
 #include <doctest/doctest.h>
 
@@ -54,7 +55,7 @@ TEST_CASE("Assign from a picture takes its bitmap, or draws its icon")
     CHECK(bitmap->Width() == 5);
     CHECK(bitmap->GetPixel(4, 0) == 0xFF0000FF);
 
-    picture->Icon().LoadFromResourceName(GetModuleHandleA(nullptr), "MAINICON", 32);
+    picture->Icon().LoadFromResourceName(GetModuleHandleA(nullptr), RESOURCE_NAME(RES_MAIN_ICON), 32);
     REQUIRE_FALSE(picture->Icon().Empty());
     bitmap->Fill(0);
     bitmap->Assign(picture.get());
@@ -73,7 +74,7 @@ TEST_CASE("Assign from a picture takes its bitmap, or draws its icon")
 TEST_CASE("Assign from an icon draws it at its size")
 {
     TOwned<TIcon> icon = MakeOwned<TIcon>();
-    icon->LoadFromResourceName(GetModuleHandleA(nullptr), "MAINICON", 16);
+    icon->LoadFromResourceName(GetModuleHandleA(nullptr), RESOURCE_NAME(RES_MAIN_ICON), 16);
     TOwned<TKsBitmap> bitmap = MakeOwned<TKsBitmap>();
     bitmap->Assign(icon.get());
     CHECK(bitmap->Width() == icon->Width());
@@ -131,7 +132,7 @@ TEST_CASE("Assigning images leaks no GDI objects")
         TOwned<TBitmap> copy = MakeOwned<TBitmap>();
         copy->Assign(bitmap.get());
         TOwned<TIcon> icon = MakeOwned<TIcon>();
-        icon->LoadFromResourceName(GetModuleHandleA(nullptr), "MAINICON", 16);
+        icon->LoadFromResourceName(GetModuleHandleA(nullptr), RESOURCE_NAME(RES_MAIN_ICON), 16);
         bitmap->Assign(icon.get());
     };
     exercise();

@@ -3,9 +3,11 @@
 
 #include "framework/Stream.h"
 #include "tests/framework/Pixels.h"
+#include "tests/support/ChangeCounter.h"
 #include "tests/support/GdiCount.h"
 #include "tests/theme/BitmapTestSupport.h"
 #include "theme/KsBitmap.h"
+#include "resources/resource.h"
 
 #include <doctest/doctest.h>
 
@@ -14,11 +16,6 @@
 #include <vector>
 
 namespace {
-
-struct TChangeCounter {
-    int Count = 0;
-    void Changed(TObject*) { ++Count; }
-};
 
 std::string RaisedMessage(TKsBitmap& bitmap, int width, int height)
 {
@@ -60,8 +57,9 @@ HGDIOBJ FailingSelect(HDC, HGDIOBJ)
 TEST_CASE("SetSize takes absolute values and ignores 0 and the current size")
 {
     TOwned<TKsBitmap> bitmap = MakeOwned<TKsBitmap>();
-    TChangeCounter changes;
-    bitmap->OnChange = TNotifyEvent::Bind<&TChangeCounter::Changed>(&changes);
+    int changes = 0;
+    TChangeCounter counter{&changes};
+    bitmap->OnChange = counter.Event();
     CHECK(bitmap->Empty());
     CHECK(bitmap->DC() == nullptr);
     CHECK(bitmap->Bits() == nullptr);
@@ -71,7 +69,7 @@ TEST_CASE("SetSize takes absolute values and ignores 0 and the current size")
     CHECK(bitmap->Height() == 5);
     CHECK_FALSE(bitmap->Empty());
     CHECK(bitmap->DC() != nullptr);
-    CHECK(changes.Count == 1);
+    CHECK(changes == 1);
 
     bitmap->SetPixel(3, 2, 0x12345678);
     bitmap->SetSize(0, 5);
@@ -80,11 +78,11 @@ TEST_CASE("SetSize takes absolute values and ignores 0 and the current size")
     CHECK(bitmap->Width() == 10);
     CHECK(bitmap->Height() == 5);
     CHECK(bitmap->GetPixel(3, 2) == 0x12345678);
-    CHECK(changes.Count == 1);
+    CHECK(changes == 1);
 
     // A new size starts over in transparent black.
     bitmap->SetSize(4, 3);
-    CHECK(changes.Count == 2);
+    CHECK(changes == 2);
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 4; ++x)
             CHECK(bitmap->GetPixel(x, y) == 0);
@@ -117,8 +115,9 @@ TEST_CASE("Each SetSize failure raises its message, undoes its steps and still r
 {
     TAllocatorScope restore;
     TOwned<TKsBitmap> bitmap = MakeOwned<TKsBitmap>();
-    TChangeCounter changes;
-    bitmap->OnChange = TNotifyEvent::Bind<&TChangeCounter::Changed>(&changes);
+    int changes = 0;
+    TChangeCounter counter{&changes};
+    bitmap->OnChange = counter.Event();
     bitmap->SetSize(8, 8);
     const int baseline = CountGdiObjects();
 
@@ -141,14 +140,14 @@ TEST_CASE("Each SetSize failure raises its message, undoes its steps and still r
     for (const TCase& c : cases) {
         CAPTURE(c.Name);
         KsBitmapAllocator = c.Allocator;
-        const int before = changes.Count;
+        const int before = changes;
         CHECK(RaisedMessage(*bitmap, size, size) == c.Message);
         CHECK(bitmap->Empty());
         CHECK(bitmap->Width() == 0);
         CHECK(bitmap->Height() == 0);
         CHECK(bitmap->DC() == nullptr);
         CHECK(bitmap->Bits() == nullptr);
-        CHECK(changes.Count == before + 1);
+        CHECK(changes == before + 1);
         // The old bitmap went, and nothing made on the way stays behind.
         KsBitmapAllocator = KsBitmapGdiAllocator;
         CHECK(CountGdiObjects() == baseline - 2);
@@ -448,7 +447,7 @@ TEST_CASE("The atlas resources load at their sizes and key magenta")
     const struct {
         const char* Name;
         int Width, Height;
-    } atlases[] = {{"XP_MAIN", 190, 372}, {"XP_MAIN1", 196, 435}};
+    } atlases[] = {{RESOURCE_NAME(RES_LUNA_ATLAS), 190, 372}, {RESOURCE_NAME(RES_LUNA_ATLAS_INACTIVE), 196, 435}};
     for (const auto& atlas : atlases) {
         CAPTURE(atlas.Name);
         TResourceStream stream(GetModuleHandleA(nullptr), atlas.Name, RT_RCDATA);

@@ -9,6 +9,7 @@
 #include <doctest/doctest.h>
 
 #include "framework/ClassBuilder.h"
+#include "resources/resource.h"
 
 #include <ios>
 
@@ -51,7 +52,7 @@ struct TPiece {
 class TBrokenLuna : public TNgLuna {
     DECLARE_CLASS(TBrokenLuna, TNgLuna)
 public:
-    TBrokenLuna() : TNgLuna("XP_MAIN", "XP_MISSING") {}
+    TBrokenLuna() : TNgLuna(RESOURCE_NAME(RES_LUNA_ATLAS), "XP_MISSING") {}
     static const TNgThemeClass& StaticThemeClass()
     {
         static const TNgThemeClass themeClass("Broken Luna", true,
@@ -101,12 +102,12 @@ TEST_CASE("Luna's metric, colour and font tables")
     TOwned<TNgLuna> luna = MakeOwned<TNgLuna>();
     const int metrics[] = {3, 2, 29, 19, 10, 21, 21, 14, 14, 4, 4, 3, 3, 3,
                            22, 17, 16, 16, 16, 16, 11, 22, 4, 22, 17, 17, 2, 21};
-    for (int i = 0; i < 28; ++i) {
+    for (int i = 0; i < nmCount; ++i) {
         CAPTURE(i);
         CHECK(luna->GetMetric(i) == metrics[i]);
     }
     CHECK(luna->GetMetric(-1) == 0);
-    CHECK(luna->GetMetric(28) == 0);
+    CHECK(luna->GetMetric(nmCount) == 0);
 
     // Even with no hue shift every colour goes once through the HSL round
     // trip in single precision, which takes the blue's green down by one.
@@ -122,35 +123,35 @@ TEST_CASE("Luna's metric, colour and font tables")
         CAPTURE(index);
         CHECK(luna->GetColor(index) == colour);
     }
-    CHECK(luna->GetColor(1) == luna->GetColor(18));
-    CHECK(luna->GetColor(-5) == luna->GetColor(18));
+    CHECK(luna->GetColor(ncUnused1) == luna->GetColor(ncCount));
+    CHECK(luna->GetColor(-5) == luna->GetColor(ncCount));
 
-    for (int i = 0; i <= 4; ++i)
+    for (int i = nfCaption; i <= nfHeaderBar; ++i)
         CHECK(luna->GetFontName(i) == "Tahoma");
-    CHECK(luna->GetFontName(5) == "Tahome");
+    CHECK(luna->GetFontName(nfHeaderBar + 1) == "Tahome");
     CHECK(luna->GetFontName(-1) == "Tahome");
-    CHECK(luna->GetFontSize(0) == 10);
-    CHECK(luna->GetFontSize(1) == 8);
+    CHECK(luna->GetFontSize(nfCaption) == 10);
+    CHECK(luna->GetFontSize(nfToolCaption) == 8);
     CHECK(luna->GetFontSize(9) == 8);
-    CHECK(luna->GetFontStyle(0) == TFontStyles{fsBold});
-    CHECK(luna->GetFontStyle(1) == TFontStyles{fsBold});
-    CHECK(luna->GetFontStyle(2).Empty());
+    CHECK(luna->GetFontStyle(nfCaption) == TFontStyles{fsBold});
+    CHECK(luna->GetFontStyle(nfToolCaption) == TFontStyles{fsBold});
+    CHECK(luna->GetFontStyle(nfMenuBarItem).Empty());
     CHECK(luna->GetFontStyle(7).Empty());
 }
 
 TEST_CASE("GetColor follows the hue: white stays white, the selection blue turns")
 {
     TOwned<TNgLuna> luna = MakeOwned<TNgLuna>();
-    const TColor blue = luna->GetColor(4);
+    const TColor blue = luna->GetColor(ncBorder);
     const uint32_t captionPixel = luna->ActiveAtlas().GetPixel(30, 10);
     luna->SetDeltaHue(60);
-    CHECK(luna->GetColor(0) == clWhite);
-    CHECK(luna->GetColor(4) != blue);
+    CHECK(luna->GetColor(ncCaptionText) == clWhite);
+    CHECK(luna->GetColor(ncBorder) != blue);
     CHECK(luna->ActiveAtlas().GetPixel(30, 10) != captionPixel);
     // Back to 0: white still white, blue close to where it was.
     luna->SetDeltaHue(0);
-    CHECK(luna->GetColor(0) == clWhite);
-    CHECK(luna->GetColor(4) == blue);
+    CHECK(luna->GetColor(ncCaptionText) == clWhite);
+    CHECK(luna->GetColor(ncBorder) == blue);
 }
 
 TEST_CASE("A standard 200 x 100 frame: which atlas piece lands where")
@@ -392,8 +393,8 @@ TEST_CASE("Popup items: measuring, separators, check marks and submenu arrows")
     CHECK(width == bitmap->TextWidth("&Close") + 12);
     CHECK(height == 22);
 
-    const uint32_t white = ColorToPixel(luna->GetColor(8), 255);
-    const uint32_t selection = ColorToPixel(luna->GetColor(9), 255);
+    const uint32_t white = ColorToPixel(luna->GetColor(ncPopup), 255);
+    const uint32_t selection = ColorToPixel(luna->GetColor(ncPopupSelected), 255);
     const uint32_t shadow = ColorToPixel(clBtnShadow, 255);
 
     // A separator: white with one shadow line 4 pixels down.
@@ -424,7 +425,7 @@ TEST_CASE("Popup items: measuring, separators, check marks and submenu arrows")
     submenu.Count = 2;
     bitmap->Fill(0);
     luna->DrawPopupItem(*bitmap, submenu, RECT{0, 0, 150, 22}, true, true);
-    const uint32_t text = ColorToPixel(luna->GetColor(13), 255);
+    const uint32_t text = ColorToPixel(luna->GetColor(ncPopupSelectedText), 255);
     int arrowPixels = 0;
     bool onlyTwo = true;
     for (int y = 0; y < 22; ++y)
@@ -435,7 +436,7 @@ TEST_CASE("Popup items: measuring, separators, check marks and submenu arrows")
         }
     CHECK(onlyTwo);
     CHECK(arrowPixels > 3);
-    CHECK(bitmap->GetPixel(0, 0) == ColorToPixel(luna->GetColor(5), 255));
+    CHECK(bitmap->GetPixel(0, 0) == ColorToPixel(luna->GetColor(ncMenuBorder), 255));
 }
 
 TEST_CASE("A missing atlas raises from the constructor and the engine keeps its theme")
@@ -486,7 +487,7 @@ TEST_CASE("A layout with an engine selects Luna with the stored hue applied")
     CHECK(luna->ActiveAtlas().GetPixel(30, 10) != plain->ActiveAtlas().GetPixel(30, 10));
     plain->SetDeltaHue(60);
     CHECK(luna->ActiveAtlas().GetPixel(30, 10) == plain->ActiveAtlas().GetPixel(30, 10));
-    CHECK(luna->GetColor(4) == plain->GetColor(4));
+    CHECK(luna->GetColor(ncBorder) == plain->GetColor(ncBorder));
 }
 
 TEST_CASE("Themes free everything they make")

@@ -74,37 +74,8 @@ std::vector<int> TShellRecorder::Gauges()
     return gauges;
 }
 
-TShellRecorder::TShellRecorder(bool readGauges) : FSaved(ShellNotifyIconFunction)
+TShellRecorder::TShellRecorder(bool readGauges) : FSeam(ShellNotifyIconFunction, RecordCall)
 {
     Calls().clear();
     ReadGauges() = readGauges;
-    ShellNotifyIconFunction = RecordCall;
-}
-
-TShellRecorder::~TShellRecorder()
-{
-    ShellNotifyIconFunction = FSaved;
-}
-
-std::vector<TBoxRecorder::TBox>& TBoxRecorder::Boxes()
-{
-    static std::vector<TBox> boxes;
-    return boxes;
-}
-
-TBoxRecorder::TBoxRecorder() : FSaved(Application->MessageBoxFunction)
-{
-    Boxes().clear();
-    Application->MessageBoxFunction = Record;
-}
-
-TBoxRecorder::~TBoxRecorder()
-{
-    Application->MessageBoxFunction = FSaved;
-}
-
-int WINAPI TBoxRecorder::Record(HWND owner, LPCSTR text, LPCSTR caption, UINT flags)
-{
-    Boxes().push_back(TBox{owner, text, caption, flags});
-    return IDOK;
 }

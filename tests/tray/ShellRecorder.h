@@ -1,6 +1,7 @@
 #pragma once
 // Records every call the tray icon makes to the shell instead of making it.
 
+#include "framework/ScopeGuard.h"
 #include "tray/VxTrayIcon.h"
 
 #include <windows.h>
@@ -24,7 +25,6 @@ class TShellRecorder {
 public:
     // Reading the gauge of every icon costs time; soaks do without.
     explicit TShellRecorder(bool readGauges = true);
-    ~TShellRecorder();
     TShellRecorder(const TShellRecorder&) = delete;
     TShellRecorder& operator=(const TShellRecorder&) = delete;
 
@@ -37,26 +37,5 @@ public:
     const TShellCall& Last() const { return Calls().back(); }
 
 private:
-    TShellNotifyIcon FSaved;
-};
-
-// Counts the application's message boxes instead of showing them.
-class TBoxRecorder {
-public:
-    TBoxRecorder();
-    ~TBoxRecorder();
-    TBoxRecorder(const TBoxRecorder&) = delete;
-    TBoxRecorder& operator=(const TBoxRecorder&) = delete;
-
-    struct TBox {
-        HWND Owner;
-        std::string Text;
-        std::string Caption;
-        UINT Flags;
-    };
-    static std::vector<TBox>& Boxes();
-
-private:
-    static int WINAPI Record(HWND owner, LPCSTR text, LPCSTR caption, UINT flags);
-    int(WINAPI* FSaved)(HWND, LPCSTR, LPCSTR, UINT);
+    TScopedOverride<TShellNotifyIcon> FSeam;
 };

@@ -1,4 +1,5 @@
 #include "tests/tray/ShellRecorder.h"
+#include "tests/support/BoxRecorder.h"
 #include "tests/support/MessagePump.h"
 
 #include "framework/Application.h"
@@ -8,6 +9,7 @@
 #include "framework/PopupMenu.h"
 #include "framework/Timer.h"
 #include "tray/VxTrayIcon.h"
+#include "resources/resource.h"
 
 #include <doctest/doctest.h>
 
@@ -60,7 +62,7 @@ struct TTrayFixture {
 HICON LoadGauge()
 {
     return static_cast<HICON>(
-        LoadImageA(GetModuleHandleA(nullptr), "TRAY_GAUGE_EMPTY", IMAGE_ICON, 16, 16, 0));
+        LoadImageA(GetModuleHandleA(nullptr), RESOURCE_NAME(RES_TRAY_GAUGE_EMPTY), IMAGE_ICON, 16, 16, 0));
 }
 
 } // namespace
@@ -79,7 +81,7 @@ TEST_CASE("The tray icon adds, updates and removes one 88-byte record")
     CHECK(add.Data.cbSize == 88);
     CHECK(add.Data.hWnd == f.Tray->WindowHandle());
     CHECK(add.Data.uID == 0);
-    CHECK(add.Data.uFlags == 7);
+    CHECK(add.Data.uFlags == (NIF_MESSAGE | NIF_ICON | NIF_TIP));
     CHECK(add.Data.uCallbackMessage == 2024);
     CHECK(add.Data.hIcon == f.Tray->Icon()->Handle());
     CHECK(add.Tip() == "Quorvel");
@@ -90,7 +92,7 @@ TEST_CASE("The tray icon adds, updates and removes one 88-byte record")
         REQUIRE(f.Shell.Count() == 2);
         CHECK(f.Shell.Last().Message == NIM_MODIFY);
         CHECK(f.Shell.Last().Data.hIcon == f.Tray->Icon()->Handle());
-        CHECK(f.Shell.Last().Data.uFlags == 7);
+        CHECK(f.Shell.Last().Data.uFlags == (NIF_MESSAGE | NIF_ICON | NIF_TIP));
     }
     SUBCASE("the hint becomes the tooltip up to the first bar, at most 63 characters")
     {
@@ -257,7 +259,7 @@ TEST_CASE("Animation")
     SUBCASE("with a list it cycles; Icon changes meanwhile don't touch the tray")
     {
         TImageList* list = Create<TImageList>(nullptr);
-        list->SetResourceName("GAUGES");
+        list->SetResourceName(RESOURCE_NAME(RES_GAUGES));
         list->SetMaskColor(clFuchsia);
         REQUIRE(list->Count() == 13);
         f.Tray->SetAnimationList(list);

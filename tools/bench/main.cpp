@@ -5,12 +5,16 @@
 // count is the yardstick. Lines named "op/PATH" repeat an operation on each
 // blending path the machine has.
 
+#include "controls/NgProgress.h"
 #include "framework/Application.h"
+#include "framework/Form.h"
 #include "theme/KsBitmap.h"
 #include "theme/KsBlend.h"
 #include "theme/KsHue.h"
 #include "theme/NgLuna.h"
 #include "tools/bench/BenchData.h"
+#include "resources/resource.h"
+#include "tools/bench/FrameBench.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -212,7 +216,7 @@ void BenchChangeHue()
 {
     TOwned<TKsBitmap> active = MakeOwned<TKsBitmap>();
     TOwned<TKsBitmap> inactive = MakeOwned<TKsBitmap>();
-    const bool real = LoadAtlas(*active, "XP_MAIN", 190, 372) & LoadAtlas(*inactive, "XP_MAIN1", 196, 435);
+    const bool real = LoadAtlas(*active, RESOURCE_NAME(RES_LUNA_ATLAS), 190, 372) & LoadAtlas(*inactive, RESOURCE_NAME(RES_LUNA_ATLAS_INACTIVE), 196, 435);
     if (!real)
         std::fprintf(stderr, "note: atlas resources missing, ChangeHue runs on synthetic atlases of their sizes\n");
     const std::vector<uint32_t> first(active->Bits(), active->Bits() + active->Width() * active->Height());
@@ -262,6 +266,43 @@ void BenchFormFrame()
     }
 }
 
+// A position change of the details window's bar (273 x 16, themed), from
+// the setter until its window shows the new picture; and the same on a
+// hidden bar, which only marks itself for drawing when next shown.
+void BenchProgressBar()
+{
+    TOwned<TForm> form(Create<TForm>(nullptr));
+    form->SetBorderStyle(bsNone);
+    form->SetBounds(10, 10, 300, 60);
+    TNgThemeEngine* engine = Create<TNgThemeEngine>(form.get());
+    engine->SelectThemeClass(TNgLuna::StaticThemeClass());
+    auto* bar = Create<TNgProgressBar>(form.get());
+    bar->SetBounds(10, 10, 273, 16);
+    bar->SetParent(form.get());
+    bar->SetThemeEngine(engine);
+    form->Show();
+    Application->ProcessMessages();
+    if (!IsWindowVisible(bar->Handle())) {
+        std::printf("ProgressPosition unavailable -\n");
+        return;
+    }
+    constexpr int Calls = 200;
+    // 40 and 60 alternate: every call changes the blocks drawn.
+    const double shown = BestSeconds([] {}, [&] {
+        for (int i = 0; i < Calls; ++i) {
+            bar->SetPosition(i & 1 ? 60 : 40);
+            GdiFlush();
+        }
+    });
+    Print("ProgressPosition", shown / Calls * 1e6, "us");
+    bar->Hide();
+    const double hidden = BestSeconds([] {}, [&] {
+        for (int i = 0; i < Calls; ++i)
+            bar->SetPosition(i & 1 ? 60 : 40);
+    });
+    Print("ProgressPositionHidden", hidden / Calls * 1e6, "us");
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -299,6 +340,8 @@ int main(int argc, char** argv)
         Print("MergeUnderMix", bench.MergeUnder(bench.SkinLike()), "Mpix/s");
         BenchChangeHue();
         BenchFormFrame();
+        BenchProgressBar();
+        BenchSkinnedFrame();
 
         const TKsSimd chosen = KsBlendPath();
         for (TKsSimd simd : {TKsSimd::Scalar, TKsSimd::Mmx, TKsSimd::Sse2}) {

@@ -33,6 +33,7 @@ const char Usage[] =
     "  send HWND MSG WPARAM LPARAM     SendMessage, print the result\n"
     "  post HWND MSG WPARAM LPARAM     PostMessage\n"
     "  minimize HWND                   ShowWindow SW_MINIMIZE\n"
+    "  size HWND WIDTH HEIGHT          SetWindowPos to that size, print the size it got\n"
     "  foreground                      print the foreground window\n"
     "  reg-exists KEY                  1 or 0 (HKEY_CURRENT_USER)\n"
     "  reg-delete KEY                  delete the key and all below it\n"
@@ -130,6 +131,15 @@ int Run(const std::vector<std::string>& args)
     }
     if (command == "minimize" && count == 2) {
         ShowWindow(ParseWindow(args[1]), SW_MINIMIZE);
+        return 0;
+    }
+    if (command == "size" && count == 4) {
+        HWND window = ParseWindow(args[1]);
+        SetWindowPos(window, nullptr, 0, 0, static_cast<int>(Number(args[2])), static_cast<int>(Number(args[3])),
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        RECT rect{};
+        GetWindowRect(window, &rect);
+        std::printf("%ldx%ld\n", rect.right - rect.left, rect.bottom - rect.top);
         return 0;
     }
     if (command == "foreground") {

@@ -55,18 +55,12 @@ void TGallery::UseThemeFont(int index, int colorIndex)
 
 void TGallery::Label(const std::string& text, int x, int y, int width, UINT format, bool bold)
 {
-    Page.Font().SetName("Tahoma");
-    Page.Font().SetSize(8);
-    Page.Font().SetStyle(bold ? TFontStyles{fsBold} : TFontStyles());
-    Page.Font().SetColor(clBlack);
-    Page.DrawText(text, Sized(X0 + x, Y0 + y, width, 14), format | DT_NOPREFIX);
+    GalleryLabel(Page, text, X0 + x, Y0 + y, width, format, bold);
 }
 
 int TGallery::Heading(const std::string& text, int y)
 {
-    Label(text, 10, y, GalleryColumnWidth - 20, KsTextLeft, true);
-    Page.FillRect(Sized(X0 + 10, Y0 + y + 15, GalleryColumnWidth - 20, 1), Grey);
-    return y + 20;
+    return GalleryHeading(Page, text, X0, Y0 + y) - Y0;
 }
 
 void TGallery::Draw(const std::string& title)
@@ -91,36 +85,37 @@ void TGallery::Draw(const std::string& title)
 void TGallery::Frame(int x, int y, int style, bool active, const std::string& caption)
 {
     const int w = 200, h = 100;
+    const bool standard = style == nbsStandard;
     TOwned<TKsBitmap> frame = MakeOwned<TKsBitmap>();
     frame->SetSize(w, h);
-    const int border = Theme.GetMetric(style == 1 ? 0 : 1);
-    const int captionHeight = Theme.GetMetric(style == 1 ? 2 : 3);
+    const int border = Theme.GetMetric(standard ? nmBorderWidth : nmToolBorderWidth);
+    const int captionHeight = Theme.GetMetric(standard ? nmCaptionHeight : nmToolCaptionHeight);
     const RECT client = Rect(border, captionHeight, w - border, h - border);
-    frame->FillRect(client, ColorToPixel(Theme.GetColor(3), 255));
+    frame->FillRect(client, ColorToPixel(Theme.GetColor(ncWindow), 255));
     Theme.DrawFormFrame(*frame, w, h, client, active, style);
 
     // Buttons from the right: close, maximize, minimize (a tool window has
     // only close).
     std::vector<std::pair<int, RECT>> buttons;
-    if (style == 1) {
-        int right = w - Theme.GetMetric(9);
-        for (int button : {0, 3, 2}) {
-            buttons.push_back({button, Rect(right - Theme.GetMetric(5), Theme.GetMetric(10), right,
-                                            Theme.GetMetric(10) + Theme.GetMetric(6))});
-            right -= Theme.GetMetric(5) + Theme.GetMetric(11);
+    if (standard) {
+        int right = w - Theme.GetMetric(nmCaptionRightMargin);
+        for (int button : {ncbClose, ncbMaximize, ncbMinimize}) {
+            buttons.push_back({button, Rect(right - Theme.GetMetric(nmCaptionButtonWidth), Theme.GetMetric(nmCaptionTop), right,
+                                            Theme.GetMetric(nmCaptionTop) + Theme.GetMetric(nmCaptionButtonHeight))});
+            right -= Theme.GetMetric(nmCaptionButtonWidth) + Theme.GetMetric(nmCaptionButtonGap);
         }
     } else {
-        const int right = w - Theme.GetMetric(12);
-        buttons.push_back({0, Rect(right - Theme.GetMetric(7), Theme.GetMetric(13), right,
-                                   Theme.GetMetric(13) + Theme.GetMetric(8))});
+        const int right = w - Theme.GetMetric(nmToolCaptionRightMargin);
+        buttons.push_back({ncbClose, Rect(right - Theme.GetMetric(nmToolCaptionButtonWidth), Theme.GetMetric(nmToolCaptionTop), right,
+                                   Theme.GetMetric(nmToolCaptionTop) + Theme.GetMetric(nmToolCaptionButtonHeight))});
     }
     for (const auto& [button, rect] : buttons)
         Theme.DrawCaptionButton(*frame, rect, button, false, false, active, style);
 
-    const int textLeft = style == 1 ? Theme.GetMetric(9) : Theme.GetMetric(12) + 4;
-    RECT text = style == 1 ? Rect(textLeft, Theme.GetMetric(10), w - Theme.GetMetric(9), captionHeight)
-                           : Rect(textLeft, Theme.GetMetric(13), w - Theme.GetMetric(12), captionHeight);
-    const int fontIndex = style == 1 ? 0 : 1;
+    const int textLeft = standard ? Theme.GetMetric(nmCaptionRightMargin) : Theme.GetMetric(nmToolCaptionRightMargin) + 4;
+    RECT text = standard ? Rect(textLeft, Theme.GetMetric(nmCaptionTop), w - Theme.GetMetric(nmCaptionRightMargin), captionHeight)
+                           : Rect(textLeft, Theme.GetMetric(nmToolCaptionTop), w - Theme.GetMetric(nmToolCaptionRightMargin), captionHeight);
+    const int fontIndex = standard ? nfCaption : nfToolCaption;
     frame->Font().SetName(Theme.GetFontName(fontIndex));
     frame->Font().SetSize(Theme.GetFontSize(fontIndex));
     frame->Font().SetStyle(Theme.GetFontStyle(fontIndex));
@@ -129,7 +124,7 @@ void TGallery::Frame(int x, int y, int style, bool active, const std::string& ca
     RECT shadow = text;
     OffsetRect(&shadow, 1, 1);
     frame->DrawText(fitted, shadow, KsTextLeft | DT_NOPREFIX);
-    frame->Font().SetColor(Theme.GetColor(active ? 0 : 2));
+    frame->Font().SetColor(Theme.GetColor(active ? ncCaptionText : ncInactiveCaptionText));
     frame->DrawText(fitted, text, KsTextLeft | DT_NOPREFIX);
 
     HRGN region = Theme.CreateFormRegion(w, h, style);
@@ -387,7 +382,7 @@ int TGallery::Panels(int y)
     const RECT header = Sized(X0 + 200, Y0 + y, 220, 22);
     Theme.DrawHeaderBar(Page, header, "Header bar");
     const RECT group = Sized(X0 + 200, Y0 + y + 40, 220, 50);
-    UseThemeFont(3, 12);
+    UseThemeFont(nfPopupItem, ncPopupText);
     const int captionWidth = Page.TextWidth("Group frame") + 6;
     const RECT caption = Sized(group.left + 8, group.top - 7, captionWidth, 14);
     Theme.DrawGroupFrame(Page, group, caption, "Group frame");
@@ -464,6 +459,22 @@ int TGallery::Tabs(int y)
     }
     return y + 90;
 }
+}
+
+void GalleryLabel(TKsBitmap& page, const std::string& text, int x, int y, int width, UINT format, bool bold)
+{
+    page.Font().SetName("Tahoma");
+    page.Font().SetSize(8);
+    page.Font().SetStyle(bold ? TFontStyles{fsBold} : TFontStyles());
+    page.Font().SetColor(clBlack);
+    page.DrawText(text, Sized(x, y, width, 14), format | DT_NOPREFIX);
+}
+
+int GalleryHeading(TKsBitmap& page, const std::string& text, int left, int y)
+{
+    GalleryLabel(page, text, left + 10, y, GalleryColumnWidth - 20, KsTextLeft, true);
+    page.FillRect(Sized(left + 10, y + 15, GalleryColumnWidth - 20, 1), Grey);
+    return y + 20;
 }
 
 void DrawGalleryColumn(TNgTheme& theme, TKsBitmap& page, int left, int top, const std::string& title)

@@ -1,10 +1,12 @@
 // gallery OUTPUT.bmp: draws every element of the Luna theme at hue 0 and at
-// hue 60 and writes the page as a 24-bit BMP file.
+// hue 60, then the live controls drawn by themselves, and writes the page as
+// a 24-bit BMP file.
 
 #include "framework/Application.h"
 #include "framework/Bitmap.h"
 #include "framework/Stream.h"
 #include "tools/gallery/GalleryPage.h"
+#include "tools/gallery/LiveControls.h"
 #include "theme/NgLuna.h"
 
 #include <cstdio>
@@ -37,12 +39,14 @@ int main(int argc, char** argv)
     try {
         StartFramework();
         TOwned<TKsBitmap> page = MakeOwned<TKsBitmap>();
-        page->SetSize(2 * GalleryColumnWidth, GalleryColumnHeight);
+        page->SetSize(2 * GalleryColumnWidth, GalleryColumnHeight + LiveControlsHeight);
         page->Fill(MakeColor(236, 233, 216, 255));
         TOwned<TNgLuna> luna = MakeOwned<TNgLuna>();
         DrawGalleryColumn(*luna, *page, 0, 0, "Luna XP, DeltaHue 0");
         luna->SetDeltaHue(60);
         DrawGalleryColumn(*luna, *page, GalleryColumnWidth, 0, "Luna XP, DeltaHue 60");
+        DrawLiveControls(*page, 0, GalleryColumnHeight, 0);
+        DrawLiveControls(*page, GalleryColumnWidth, GalleryColumnHeight, 60);
         if (!WriteBmp(*page, argv[1])) {
             std::fprintf(stderr, "gallery: cannot write %s\n", argv[1]);
             return 1;

@@ -1,0 +1,20 @@
+#pragma once
+// The push button whose face the theme draws (Luna's normal, hot, pressed,
+// disabled and focused faces) whenever its engine has a theme that can
+// draw; the classic face otherwise. Caption and glyph are the classic ones.
+
+#include "controls/KsButtons.h"
+#include "controls/NgThemed.h"
+
+class TNgButton : public TNgThemed<TKsCustomButton> {
+    DECLARE_CLASS(TNgButton, TNgThemed<TKsCustomButton>)
+public:
+    explicit TNgButton(TComponent* owner) : TNgThemed(owner) {}
+
+    // The theme's face state: 3 disabled, 2 pressed, 1 hot, 4 focused,
+    // 5 default, else 0, in that order of priority.
+    int FaceState() const;
+
+protected:
+    void PaintFace() override;
+};

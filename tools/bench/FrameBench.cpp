@@ -1,0 +1,97 @@
+#include "tools/bench/FrameBench.h"
+
+#include "frame/NgForms.h"
+#include "framework/Form.h"
+#include "theme/NgEngine.h"
+#include "tools/bench/BenchData.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+constexpr int Rounds = 31;
+
+// Microseconds per call of the fastest of the rounds.
+double BestMicroseconds(int calls, const std::function<void(int)>& call)
+{
+    double best = 1e30;
+    for (int round = 0; round < Rounds; ++round) {
+        const double start = Now();
+        for (int i = 0; i < calls; ++i)
+            call(i);
+        best = std::min(best, Now() - start);
+    }
+    return best / calls * 1e6;
+}
+
+void Print(const char* name, double value, const char* unit)
+{
+    std::printf("%s %.1f %s\n", name, value, unit);
+    std::fflush(stdout);
+}
+
+void PumpWaiting()
+{
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageA(&message);
+}
+
+} // namespace
+
+void BenchSkinnedFrame()
+{
+    const TNgThemeClass* luna = FindThemeClass("Luna XP");
+    if (!luna) {
+        std::printf("FrameRepaint unavailable -\n");
+        return;
+    }
+    TOwned<TForm> form(Create<TForm>(nullptr));
+    auto* engine = Create<TNgThemeEngine>(form.get());
+    engine->SelectThemeClass(*luna);
+    auto* frame = Create<TNgForm>(form.get());
+    frame->SetBorderIcons(TKsBorderIcons{kbiClose, kbiSystemMenu});
+    frame->SetCanResize(false);
+    frame->SetMagnetic(false);
+    frame->SetThemeEngine(engine);
+    form->SetBounds(300, 300, 306, 212);
+    form->Show();
+    PumpWaiting();
+    HWND window = form->Handle();
+    SendMessageA(window, WM_NCACTIVATE, TRUE, 0);
+
+    Print("FrameRepaint", BestMicroseconds(50, [&](int) { frame->PaintNonClient(); }), "us");
+    // The same without the copy to the screen: composing into the buffer.
+    Print("FrameCompose", BestMicroseconds(50, [&](int) { frame->PaintFrame(frame->FrameBuffer()); }), "us");
+
+    // A caption drag: one step is one move of the window and one repaint.
+    RECT rect;
+    GetWindowRect(window, &rect);
+    SendMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(rect.left + 150, rect.top + 15));
+    const HBITMAP buffer = frame->FrameBuffer().Handle();
+    const RECT client = frame->GetClientBounds();
+    Print("DragMove", BestMicroseconds(20, [&](int i) {
+              const int offset = (i & 1) ? 1 : -1;
+              SendMessageA(window, WM_MOUSEMOVE, MK_LBUTTON,
+                           MAKELPARAM(150 + offset - client.left, 15 - client.top));
+          }),
+          "us");
+    Print("DragMoveBufferReallocations", frame->FrameBuffer().Handle() == buffer ? 0 : 1, "count");
+    SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(150 - client.left, 15 - client.top));
+
+    // The hover timer: a tick on the same zone costs a hit-test, a new
+    // zone one repaint as well.
+    GetWindowRect(window, &rect);
+    SetCursorPos(rect.left + 150, rect.top + 100);
+    frame->UpdateHotZone();
+    Print("HoverTickUnchanged", BestMicroseconds(200, [&](int) { frame->UpdateHotZone(); }), "us");
+    Print("HoverTickChanged", BestMicroseconds(20, [&](int i) {
+              SetCursorPos(rect.left + ((i & 1) ? 296 : 150), rect.top + 12);
+              frame->UpdateHotZone();
+          }),
+          "us");
+    form.reset();
+    PumpWaiting();
+}
