@@ -3,6 +3,7 @@
 #include "framework/Application.h"
 #include "framework/ClassBuilder.h"
 #include "framework/Form.h"
+#include "framework/ScopeGuard.h"
 
 #include <algorithm>
 
@@ -604,19 +605,13 @@ void TKsCustomForm::WMWindowPosChanging(TMessage& message)
     HWND handle = FormHandle();
     if ((pos->flags & SWP_SHOWWINDOW) && handle && !IsWindowVisible(handle)) {
         if (!FInShowCapture && (FBlend || FDropShadow)) {
-            FInShowCapture = true;
-            try {
-                HRGN empty = CreateRectRgn(0, 0, 0, 0);
-                if (!SetWindowRgn(handle, empty, FALSE) && empty)
-                    DeleteObject(empty);
-                CaptureBackdrop(FCanMove);
-            } catch (...) {
-                FInShowCapture = false;
-                SetRegion();
-                throw;
-            }
-            SetRegion();
-            FInShowCapture = false;
+            TScopedOverride<bool> capturing(FInShowCapture, true);
+            // The window's own region comes back however the capture ends.
+            TScopeGuard region([this] { SetRegion(); });
+            HRGN empty = CreateRectRgn(0, 0, 0, 0);
+            if (!SetWindowRgn(handle, empty, FALSE) && empty)
+                DeleteObject(empty);
+            CaptureBackdrop(FCanMove);
         }
         PlayShowAnimation();
     }
