@@ -15,7 +15,7 @@ int CountGdiObjects()
     return count;
 }
 
-int CountWindows()
+int CountOwnWindows()
 {
     // The desktop's and the taskbar's windows belong to other processes.
     DWORD process = GetCurrentProcessId();

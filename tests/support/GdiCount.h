@@ -5,12 +5,12 @@
 // is a menu.
 
 int CountGdiObjects();
-int CountWindows();
+int CountOwnWindows();
 int CountMenus();
 
 // All three at once, for comparing before and after.
 struct TObjectCounts {
     int Gdi = CountGdiObjects();
-    int Windows = CountWindows();
+    int Windows = CountOwnWindows();
     int Menus = CountMenus();
 };
