@@ -12,17 +12,17 @@ namespace {
 // Opens the key (never creating it) with the given access.
 class TOpenedKey {
 public:
-    TOpenedKey(HKEY root, const std::string& key, REGSAM access) : registry_(access)
+    TOpenedKey(HKEY root, const std::string& key, REGSAM access) : FRegistry(access)
     {
-        registry_.SetRootKey(root);
-        opened_ = registry_.OpenKey(key, false);
+        FRegistry.SetRootKey(root);
+        FOpened = FRegistry.OpenKey(key, false);
     }
-    bool Opened() const { return opened_; }
-    TRegistry* operator->() { return &registry_; }
+    bool Opened() const { return FOpened; }
+    TRegistry* operator->() { return &FRegistry; }
 
 private:
-    TRegistry registry_;
-    bool opened_ = false;
+    TRegistry FRegistry;
+    bool FOpened = false;
 };
 
 } // namespace

@@ -348,9 +348,9 @@ LRESULT CALLBACK TApplication::WindowProc(HWND window, UINT message, WPARAM wPar
         auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
         auto* owner = static_cast<TApplication*>(create->lpCreateParams);
         owner->FHandle = window;
-        SetWindowLongA(window, GWL_USERDATA, reinterpret_cast<LONG>(owner));
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
     }
-    auto* self = reinterpret_cast<TApplication*>(GetWindowLongA(window, GWL_USERDATA));
+    auto* self = reinterpret_cast<TApplication*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (!self)
         return DefWindowProcA(window, message, wParam, lParam);
     // Exceptions must not unwind through the system's frames: report here.

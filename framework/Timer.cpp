@@ -38,35 +38,35 @@ namespace {
 // with the identifiers in use.
 class TTimerWindow {
 public:
-    TTimerWindow() : Window(TWndMethod::Bind<&TTimerWindow::WndProc>(this)) {}
+    TTimerWindow() : FWindow(TWndMethod::Bind<&TTimerWindow::WndProc>(this)) {}
 
-    HWND Handle() const { return Window.Handle(); }
+    HWND Handle() const { return FWindow.Handle(); }
 
     UINT_PTR Register(TTimer* timer)
     {
         do {
-            NextId = NextId >= 0x7FFF ? 1 : NextId + 1;
-        } while (Timers.count(NextId));
-        Timers[NextId] = timer;
-        return NextId;
+            FNextId = FNextId >= 0x7FFF ? 1 : FNextId + 1;
+        } while (FTimers.count(FNextId));
+        FTimers[FNextId] = timer;
+        return FNextId;
     }
-    void Unregister(UINT_PTR id) { Timers.erase(id); }
+    void Unregister(UINT_PTR id) { FTimers.erase(id); }
 
 private:
     void WndProc(TMessage& message)
     {
         if (message.Msg == WM_TIMER) {
-            auto found = Timers.find(message.WParam);
-            if (found != Timers.end())
+            auto found = FTimers.find(message.WParam);
+            if (found != FTimers.end())
                 TTimerAccess::Fire(found->second);
             return;
         }
-        Window.DefaultHandler(message);
+        FWindow.DefaultHandler(message);
     }
 
-    TUtilityWindow Window;
-    std::map<UINT_PTR, TTimer*> Timers;
-    UINT_PTR NextId = 0;
+    TUtilityWindow FWindow;
+    std::map<UINT_PTR, TTimer*> FTimers;
+    UINT_PTR FNextId = 0;
 };
 
 std::unique_ptr<TTimerWindow>& TimerWindowSlot()
