@@ -100,10 +100,10 @@ public:
     using TSetter = std::function<void(TObject&, const T&)>;
 
     TTypedProp(const char* name, TGetter getter, TSetter setter, std::optional<T> defaultValue)
-        : TPropInfo(name, TValueTraits<T>::Kind), Getter(std::move(getter)), Setter(std::move(setter)),
-          Default(std::move(defaultValue))
+        : TPropInfo(name, TValueTraits<T>::Kind), FGetter(std::move(getter)), FSetter(std::move(setter)),
+          FDefault(std::move(defaultValue))
     {
-        ReadOnly = !Setter;
+        FReadOnly = !FSetter;
     }
 
     const TEnumInfo* EnumInfo() const override
@@ -184,24 +184,24 @@ public:
     }
 
 protected:
-    bool HasDefault() const override { return Default.has_value(); }
+    bool HasDefault() const override { return FDefault.has_value(); }
     bool IsDefault(const TObject& object) const override
     {
-        return Default.has_value() && Get(object) == *Default;
+        return FDefault.has_value() && Get(object) == *FDefault;
     }
 
 private:
-    T Get(const TObject& object) const { return Getter(object); }
+    T Get(const TObject& object) const { return FGetter(object); }
     void Set(TObject& object, const T& value) const
     {
-        if (!Setter)
+        if (!FSetter)
             throw EPropertyError("Property " + Name() + " is read-only");
-        Setter(object, value);
+        FSetter(object, value);
     }
 
-    TGetter Getter;
-    TSetter Setter;
-    std::optional<T> Default;
+    TGetter FGetter;
+    TSetter FSetter;
+    std::optional<T> FDefault;
 };
 
 // A nested object whose properties are stored under "Name.Property".
@@ -212,13 +212,13 @@ public:
     // control's font only while it does not follow its parent's.
     TObjectProp(const char* name, std::function<TPersistent*(const C&)> getter,
                 std::function<bool(const C&)> stored = nullptr)
-        : TPropInfo(name, TPropKind::Object), Getter(std::move(getter)), Stored(std::move(stored))
+        : TPropInfo(name, TPropKind::Object), FGetter(std::move(getter)), Stored(std::move(stored))
     {
-        ReadOnly = true;
+        FReadOnly = true;
     }
     TPersistent* GetNestedObject(const TObject& object) const override
     {
-        return Getter(static_cast<const C&>(object));
+        return FGetter(static_cast<const C&>(object));
     }
 
 protected:
@@ -226,7 +226,7 @@ protected:
     bool IsDefault(const TObject& object) const override { return !Stored(static_cast<const C&>(object)); }
 
 private:
-    std::function<TPersistent*(const C&)> Getter;
+    std::function<TPersistent*(const C&)> FGetter;
     std::function<bool(const C&)> Stored;
 };
 
@@ -265,7 +265,7 @@ public:
         builder.Describe();
     }
 
-    explicit TClassBuilder(TClassInfo& info) : Info(info) {}
+    explicit TClassBuilder(TClassInfo& info) : FInfo(info) {}
 
     // Specialised in the class's .cpp by IMPLEMENT_CLASS.
     void Describe();
@@ -273,7 +273,7 @@ public:
     // Layouts may create the class by name.
     void Creatable()
     {
-        Info.SetFactory([](TComponent* owner) -> TComponent* { return Create<C>(owner); });
+        FInfo.SetFactory([](TComponent* owner) -> TComponent* { return Create<C>(owner); });
     }
 
     // A property without a default; stored always (strings, references:
@@ -332,7 +332,7 @@ public:
     void Field(const char* name, T* Owner::*field)
     {
         T* C::*own = field;
-        Info.AddField(name, [own](TObject& root, TComponent* component) {
+        FInfo.AddField(name, [own](TObject& root, TComponent* component) {
             T* typed = dynamic_cast<T*>(component);
             if (component && !typed)
                 throw EInvalidCast();
@@ -344,7 +344,7 @@ public:
     void Message(UINT message, void (Owner::*handler)(TMessage&))
     {
         void (C::*own)(TMessage&) = handler;
-        Info.AddMessage(message, [own](TObject& object, TMessage& msg) {
+        FInfo.AddMessage(message, [own](TObject& object, TMessage& msg) {
             (static_cast<C&>(object).*own)(msg);
         });
     }
@@ -386,9 +386,9 @@ private:
     TPropInfo& AddProperty(std::unique_ptr<TPropInfo> property)
     {
         TPropInfo& result = *property;
-        Info.AddProperty(std::move(property));
+        FInfo.AddProperty(std::move(property));
         return result;
     }
 
-    TClassInfo& Info;
+    TClassInfo& FInfo;
 };

@@ -93,35 +93,35 @@ double Mpix(double pixels, double seconds)
 
 class TBench {
 public:
-    TBench() : Random(2024)
+    TBench() : FRandom(2024)
     {
-        Source = MakeBitmap();
-        Background = MakeBitmap();
-        FillWorstCase(Source->Bits(), Pixels, Random);
-        FillOpaque(Background->Bits(), Pixels, Random);
-        WorstTargets.resize(Copies * Pixels);
-        SkinTargets.resize(Copies * Pixels);
-        FillWorstCase(WorstTargets.data(), WorstTargets.size(), Random);
-        FillSkinLike(SkinTargets.data(), SkinTargets.size(), Random);
+        FSource = MakeBitmap();
+        FBackground = MakeBitmap();
+        FillWorstCase(FSource->Bits(), Pixels, FRandom);
+        FillOpaque(FBackground->Bits(), Pixels, FRandom);
+        FWorstTargets.resize(Copies * Pixels);
+        FSkinTargets.resize(Copies * Pixels);
+        FillWorstCase(FWorstTargets.data(), FWorstTargets.size(), FRandom);
+        FillSkinLike(FSkinTargets.data(), FSkinTargets.size(), FRandom);
         for (int k = 0; k < Copies; ++k)
-            Targets.push_back(MakeBitmap());
+            FTargets.push_back(MakeBitmap());
     }
 
     double Memcpy()
     {
         const double seconds = BestSeconds([] {}, [&] {
             for (int k = 0; k < Copies; ++k)
-                std::memcpy(Targets[k]->Bits(), Background->Bits(), Pixels * 4);
+                std::memcpy(FTargets[k]->Bits(), FBackground->Bits(), Pixels * 4);
         });
         return Mpix(Copies * Pixels, seconds);
     }
 
     double BlendPixels()
     {
-        const uint32_t* src = Source->Bits();
+        const uint32_t* src = FSource->Bits();
         const double seconds = BestSeconds([] {}, [&] {
             for (int k = 0; k < Copies; ++k) {
-                uint32_t* dst = Targets[k]->Bits();
+                uint32_t* dst = FTargets[k]->Bits();
                 for (size_t i = 0; i < Pixels; ++i)
                     dst[i] = BlendPixel(src[i], dst[i]);
             }
@@ -135,7 +135,7 @@ public:
         const RECT all{0, 0, Side, Side};
         const double seconds = BestSeconds([&] { Refill(data); }, [&] {
             for (int k = 0; k < Copies; ++k)
-                Targets[k]->MergeUnder(*Background, 0, 0, all);
+                FTargets[k]->MergeUnder(*FBackground, 0, 0, all);
         });
         return Mpix(Copies * Pixels, seconds);
     }
@@ -143,12 +143,12 @@ public:
     double DrawRect()
     {
         const RECT all{0, 0, Side, Side};
-        Source->SetPerPixelAlpha(true);
+        FSource->SetPerPixelAlpha(true);
         const double seconds = BestSeconds([] {}, [&] {
             for (int k = 0; k < Copies; ++k)
-                Source->DrawRect(*Targets[k], 0, 0, all);
+                FSource->DrawRect(*FTargets[k], 0, 0, all);
         });
-        Source->SetPerPixelAlpha(false);
+        FSource->SetPerPixelAlpha(false);
         return Mpix(Copies * Pixels, seconds);
     }
 
@@ -157,11 +157,11 @@ public:
         const RECT all{0, 0, Side, Side};
         uint32_t value = 0;
         const double seconds = BestSeconds(
-            [&] { value = (Random.Next() & 0x00FFFFFFu) | Random.Between(1, 254) << 24; },
+            [&] { value = (FRandom.Next() & 0x00FFFFFFu) | FRandom.Between(1, 254) << 24; },
             [&] {
                 for (int k = 0; k < Copies; ++k) {
-                    Targets[k]->SetPerPixelAlpha(true);
-                    Targets[k]->FillRect(all, value);
+                    FTargets[k]->SetPerPixelAlpha(true);
+                    FTargets[k]->FillRect(all, value);
                 }
             });
         return Mpix(Copies * Pixels, seconds);
@@ -173,20 +173,20 @@ public:
         uint32_t from = 0, to = 0;
         const double seconds = BestSeconds(
             [&] {
-                from = (Random.Next() & 0x00FFFFFFu) | Random.Between(1, 254) << 24;
-                to = (Random.Next() & 0x00FFFFFFu) | Random.Between(1, 254) << 24;
+                from = (FRandom.Next() & 0x00FFFFFFu) | FRandom.Between(1, 254) << 24;
+                to = (FRandom.Next() & 0x00FFFFFFu) | FRandom.Between(1, 254) << 24;
             },
             [&] {
                 for (int k = 0; k < Copies; ++k) {
-                    Targets[k]->SetPerPixelAlpha(true);
-                    Targets[k]->GradientFill(all, from, to, vertical);
+                    FTargets[k]->SetPerPixelAlpha(true);
+                    FTargets[k]->GradientFill(all, from, to, vertical);
                 }
             });
         return Mpix(Copies * Pixels, seconds);
     }
 
-    const std::vector<uint32_t>& WorstCase() const { return WorstTargets; }
-    const std::vector<uint32_t>& SkinLike() const { return SkinTargets; }
+    const std::vector<uint32_t>& WorstCase() const { return FWorstTargets; }
+    const std::vector<uint32_t>& SkinLike() const { return FSkinTargets; }
 
 private:
     static TOwned<TKsBitmap> MakeBitmap()
@@ -199,15 +199,15 @@ private:
     void Refill(const std::vector<uint32_t>& data)
     {
         for (int k = 0; k < Copies; ++k)
-            std::memcpy(Targets[k]->Bits(), data.data() + k * Pixels, Pixels * 4);
+            std::memcpy(FTargets[k]->Bits(), data.data() + k * Pixels, Pixels * 4);
     }
 
-    TBenchRandom Random;
-    TOwned<TKsBitmap> Source;
-    TOwned<TKsBitmap> Background;
-    std::vector<TOwned<TKsBitmap>> Targets;
-    std::vector<uint32_t> WorstTargets;
-    std::vector<uint32_t> SkinTargets;
+    TBenchRandom FRandom;
+    TOwned<TKsBitmap> FSource;
+    TOwned<TKsBitmap> FBackground;
+    std::vector<TOwned<TKsBitmap>> FTargets;
+    std::vector<uint32_t> FWorstTargets;
+    std::vector<uint32_t> FSkinTargets;
 };
 
 // Both atlases re-tinted, as every hue change does; in milliseconds. The
