@@ -10,3 +10,13 @@ int CountGdiObjects()
             ++count;
     return count;
 }
+
+int CountUserObjects()
+{
+    int count = 0;
+    for (UINT_PTR value = 1; value <= 0xFFFF; ++value) {
+        if (IsWindow(reinterpret_cast<HWND>(value)) || IsMenu(reinterpret_cast<HMENU>(value)))
+            ++count;
+    }
+    return count;
+}

@@ -1,5 +1,7 @@
 #pragma once
-// The number of GDI objects the process holds. Wine's GetGuiResources is a
-// stub, so every handle value is asked for its object type instead.
+// The number of GDI and USER objects the process holds. Wine's
+// GetGuiResources is a stub, so every handle value is asked instead.
 
 int CountGdiObjects();
+// Windows and menus.
+int CountUserObjects();
