@@ -14,6 +14,7 @@
 #include "theme/NgLuna.h"
 #include "tools/bench/BenchData.h"
 #include "resources/resource.h"
+#include "tools/bench/DetailsBench.h"
 #include "tools/bench/FrameBench.h"
 
 #include <algorithm>
@@ -283,6 +284,11 @@ int main(int argc, char** argv)
         }
     try {
         StartFramework();
+        // "bench --details": the meter's tick alone.
+        if (argc > 1 && std::strcmp(argv[argc - 1], "--details") == 0) {
+            BenchDetailsTick();
+            return 0;
+        }
         std::fprintf(stderr, "note: %dx%d pixels x %d bitmaps per round, fastest of %d rounds; blending path %s\n",
                      Side, Side, Copies, Rounds, KsSimdName(KsBlendPath()));
         const double cachedRatio = [] {
@@ -315,6 +321,7 @@ int main(int argc, char** argv)
         BenchFormFrame();
         BenchProgressBar();
         BenchSkinnedFrame();
+        BenchDetailsTick();
         std::printf("MergeUnder/memcpy %.2f ratio\n", merge / memcpyRate);
         std::printf("MergeUnder/memcpy/cached %.2f ratio\n", cachedRatio);
 
