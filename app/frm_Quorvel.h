@@ -92,6 +92,8 @@ private:
     void UpdateDetails();
     void ShowDetail(TLabel& label, TNgProgressBar& bar, unsigned captionId, int32_t value);
     void RaiseWarning();
+    void ShowStoredWarning();
+    void ShowStoredRunEntry(const std::string& exePath);
 
     bool FTicking = false;
 };

@@ -24,7 +24,7 @@ public:
     TScratchKey& operator=(const TScratchKey&) = delete;
 
 private:
-    std::string path_;
+    std::string FPath;
 };
 
 // A plain visible top-level window of the test's thread.
@@ -34,10 +34,10 @@ public:
     ~TTestWindow();
     TTestWindow(const TTestWindow&) = delete;
     TTestWindow& operator=(const TTestWindow&) = delete;
-    HWND Handle() const { return handle_; }
+    HWND Handle() const { return FHandle; }
 
 private:
-    HWND handle_;
+    HWND FHandle;
 };
 
 // The last call the program made of the shell (ShellExecuteExA), with the

@@ -1,4 +1,9 @@
-#include "tools/bench/DetailsBench.h"
+// tick: the meter's tick with the details window shown and hidden, from
+// the sample to the three bars' pixels on the screen, and the details
+// window's share alone. Prints, as bench does, one line per figure,
+// "<name> <value> <unit>". Every tick moves the figures, so the tray icon,
+// the tooltip, the labels and the bars all change each time: the worst
+// case, where a steady meter changes nothing.
 
 #include "app/Seams.h"
 #include "app/frm_Details.h"
@@ -8,6 +13,7 @@
 #include "framework/Strings.h"
 #include "resources/resource.h"
 #include "framework/Application.h"
+#include "framework/Finalization.h"
 #include "framework/ScopeGuard.h"
 #include "framework/Timer.h"
 #include "tools/bench/BenchData.h"
@@ -85,9 +91,7 @@ double DetailsMicroseconds()
     return best / Ticks * 1e6;
 }
 
-} // namespace
-
-void BenchDetailsTick()
+void BenchTick()
 {
     TScopedOverride<TResourceQuery> probe(ResourceQueryOverride, AlternatingProbe);
     TScopedOverride<TSleepFunction> sleep(FillSleepFunction, NoSleep);
@@ -102,4 +106,20 @@ void BenchDetailsTick()
     PumpWaiting();
     std::printf("DetailsTickHidden %.1f us\n", TickMicroseconds());
     std::fflush(stdout);
+}
+
+} // namespace
+
+int main()
+{
+    int status = 0;
+    try {
+        StartFramework();
+        BenchTick();
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "tick: %s\n", error.what());
+        status = 1;
+    }
+    RunFinalizers();
+    return status;
 }
