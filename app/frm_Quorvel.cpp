@@ -1,13 +1,18 @@
 #include "app/frm_Quorvel.h"
 
 #include "app/Seams.h"
+#include "app/frm_About.h"
+#include "app/frm_Details.h"
 #include "app/lib_Dialogs.h"
 #include "app/lib_Registry.h"
 #include "app/lib_Windows.h"
+#include "controls/NgCheckBoxs.h"
+#include "controls/NgProgress.h"
 #include "framework/Application.h"
 #include "framework/ClassBuilder.h"
 #include "framework/Icon.h"
 #include "framework/ImageList.h"
+#include "framework/Label.h"
 #include "framework/MenuItem.h"
 #include "framework/PopupMenu.h"
 #include "framework/ScopeGuard.h"
@@ -150,8 +155,9 @@ void TfrmQuorvel::ReadSettings()
 
 void TfrmQuorvel::CreateDetailsWindow()
 {
-    // The details window is created here, hidden, and its "Always on top"
-    // check box gets the stored AlwaysOnTop setting.
+    frmDetails = Create<TfrmDetails>(Application);
+    // A stored "on" ticks the box, whose click makes the window topmost.
+    frmDetails->chkAlwaysOnTop->SetChecked(ReadRegBool(HKEY_CURRENT_USER, SettingsKey, AlwaysOnTop));
 }
 
 void TfrmQuorvel::StartupFill()
@@ -176,6 +182,10 @@ void TfrmQuorvel::ShowGauge(int index)
 
 void TfrmQuorvel::tmQuorvelTimer(TObject*)
 {
+    // A loop nested in a tick (an error box) must not run another tick.
+    if (FTicking)
+        return;
+    TScopedOverride<bool> ticking(FTicking, true);
     FreeSystem = FreeSystemResources();
     FreeUser = FreeUserResources();
     FreeGDI = FreeGDIResources();
@@ -192,18 +202,17 @@ void TfrmQuorvel::UpdateTrayIcon()
 void TfrmQuorvel::UpdateDetails()
 {
     // Hidden or not, the details window always shows the last sample.
-    ShowDetail(IDS_SYSTEM_RESOURCES_FREE, FreeSystem);
-    ShowDetail(IDS_USER_RESOURCES_FREE, FreeUser);
-    ShowDetail(IDS_GDI_RESOURCES_FREE, FreeGDI);
+    if (!frmDetails)
+        return;
+    ShowDetail(*frmDetails->lblSystem, *frmDetails->prbSystem, IDS_SYSTEM_RESOURCES_FREE, FreeSystem);
+    ShowDetail(*frmDetails->lblUser, *frmDetails->prbUser, IDS_USER_RESOURCES_FREE, FreeUser);
+    ShowDetail(*frmDetails->lblGDI, *frmDetails->prbGDI, IDS_GDI_RESOURCES_FREE, FreeGDI);
 }
 
-void TfrmQuorvel::ShowDetail(unsigned captionId, int32_t value)
+void TfrmQuorvel::ShowDetail(TLabel& label, TNgProgressBar& bar, unsigned captionId, int32_t value)
 {
-    // The details window's label for this pool gets the caption and its
-    // progress bar the value; until that window exists there is nothing
-    // to write to.
-    (void)captionId;
-    (void)value;
+    label.SetCaption(Format(LoadStr(captionId).c_str(), value));
+    bar.SetPosition(value);
 }
 
 void TfrmQuorvel::pmQuorvelPopup(TObject*)
@@ -216,21 +225,42 @@ void TfrmQuorvel::pmQuorvelPopup(TObject*)
 
 void TfrmQuorvel::pmiDetailsClick(TObject*)
 {
-    // Disables pmiDetails and shows the details window, which enables the
-    // item again when it closes. Nothing to show yet.
+    if (!frmDetails)
+        return;
+    // The details window enables the item again when it closes.
+    pmiDetails->SetEnabled(false);
+    frmDetails->Show();
 }
 
 void TfrmQuorvel::VxTrayIconDblClick(TObject*)
 {
     // A disabled item ignores the click, so an open details window is only
-    // brought forward; bringing it forward follows once it exists.
+    // brought forward.
     pmiDetails->Click();
+    if (frmDetails)
+        BringToFront(frmDetails->Handle());
 }
 
 void TfrmQuorvel::pmiAboutClick(TObject*)
 {
-    // Runs the About window modally with pmiAbout disabled meanwhile, then
-    // restores the details window's topmost state. Nothing to show yet.
+    if (frmAbout)
+        return;
+    frmAbout = Create<TfrmAbout>(Application);
+    pmiAbout->SetEnabled(false);
+    // However the box ends, it is freed here, after its loop and handlers
+    // are done with it, and the menu item and the details window's
+    // topmost state come back.
+    TScopeGuard closed([this] {
+        FreeAndNil(frmAbout);
+        pmiAbout->SetEnabled(true);
+        if (frmDetails && frmDetails->HandleAllocated())
+            SetStayOnTop(frmDetails->Handle(), frmDetails->chkAlwaysOnTop->Checked());
+    });
+    // A topmost details window would cover the box. Directly, not through
+    // the check box, which would store the change.
+    if (frmDetails && frmDetails->HandleAllocated())
+        SetWindowPos(frmDetails->Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    frmAbout->ShowModal();
 }
 
 void TfrmQuorvel::pmiWarnOnLowResourcesClick(TObject*)

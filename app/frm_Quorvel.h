@@ -13,7 +13,9 @@
 #include <string>
 
 class TImageList;
+class TLabel;
 class TMenuItem;
+class TNgProgressBar;
 class TNgThemeEngine;
 class TPopupMenu;
 class TTimer;
@@ -88,10 +90,12 @@ private:
     void ShowGauge(int index);
     void UpdateTrayIcon();
     void UpdateDetails();
-    void ShowDetail(unsigned captionId, int32_t value);
+    void ShowDetail(TLabel& label, TNgProgressBar& bar, unsigned captionId, int32_t value);
     void RaiseWarning();
     void ShowStoredWarning();
     void ShowStoredRunEntry(const std::string& exePath);
+
+    bool FTicking = false;
 };
 
 extern TfrmQuorvel* frmQuorvel;

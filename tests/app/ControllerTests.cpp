@@ -176,18 +176,6 @@ TEST_CASE("The popup menu shows the values of the last tick")
     CHECK(f.Form->pmiGDI->Caption() == "30% GDI resources free");
 }
 
-TEST_CASE("Details and About do nothing yet")
-{
-    TMeterFixture f;
-    f.CreateForm();
-    f.Form->pmiDetails->Click();
-    SendMessageA(f.Form->VxTrayIcon->WindowHandle(), TrayCallbackMessage, 0, WM_LBUTTONDBLCLK);
-    f.Form->pmiAbout->Click();
-    CHECK(f.Form->pmiDetails->Enabled());
-    CHECK(f.Form->pmiAbout->Enabled());
-    CHECK(TBoxRecorder::Boxes().empty());
-}
-
 namespace {
 UINT ChosenCommand = 0;
 void CALLBACK ChooseAndClose(HWND, UINT, UINT_PTR id, DWORD)
@@ -210,4 +198,32 @@ TEST_CASE("Exit chosen from the menu leaves the quit message for the message loo
     REQUIRE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     CHECK(message.message == WM_QUIT);
     CHECK(message.wParam == 0);
+}
+
+namespace {
+TfrmQuorvel* NestingForm = nullptr;
+int NestedQueries = 0;
+// A probe that, on its first query, runs the timer as a loop nested in the
+// tick would (an error box's).
+int32_t NestingProbe(uint16_t)
+{
+    if (NestedQueries++ == 0)
+        NestingForm->tmQuorvelTimer(nullptr);
+    return 42;
+}
+} // namespace
+
+TEST_CASE("A tick does not run again from a loop nested in it")
+{
+    TMeterFixture f;
+    f.CreateForm();
+    NestingForm = f.Form;
+    NestedQueries = 0;
+    TScopedOverride<TResourceQuery> probe(ResourceQueryOverride, NestingProbe);
+    f.Form->tmQuorvelTimer(nullptr);
+    CHECK(NestedQueries == 3);
+    CHECK(FreeSystem == 42);
+    // The next tick runs as usual.
+    f.Form->tmQuorvelTimer(nullptr);
+    CHECK(NestedQueries == 6);
 }

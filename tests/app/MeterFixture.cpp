@@ -2,9 +2,13 @@
 #include "tests/support/MessagePump.h"
 
 #include "app/ResourceProbe.h"
+#include "app/frm_Details.h"
 #include "app/lib_Registry.h"
 #include "framework/Application.h"
+#include "framework/MenuItem.h"
 #include "tray/VxTrayIcon.h"
+
+#include <aclapi.h>
 
 int32_t TProbeFeed::System = -1;
 int32_t TProbeFeed::GDI = -1;
@@ -84,6 +88,9 @@ void TMeterFixture::CreateForm()
 
 void TMeterFixture::FreeForm()
 {
+    // The details window belongs to the application, as in the program;
+    // each test starts without one.
+    FreeAndNil(frmDetails);
     if (Form)
         FreeAndNil(Form);
     frmQuorvel = nullptr;
@@ -93,6 +100,24 @@ void OpenTrayMenu(TfrmQuorvel* form, UINT closeAfterMs)
 {
     CloseMenuAfter(closeAfterMs);
     SendMessageA(form->VxTrayIcon->WindowHandle(), TrayCallbackMessage, 0, WM_RBUTTONUP);
+}
+
+namespace {
+std::function<void()> ModalAction;
+
+void CALLBACK RunModalAction(HWND, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(nullptr, id);
+    std::function<void()> action = std::move(ModalAction);
+    action();
+}
+} // namespace
+
+void ChooseAbout(TfrmQuorvel* form, std::function<void()> action)
+{
+    ModalAction = std::move(action);
+    SetTimer(nullptr, 0, 10, RunModalAction);
+    form->pmiAbout->Click();
 }
 
 namespace {
@@ -170,4 +195,35 @@ void DeleteValue(const std::string& keyPath, const std::string& name)
         return;
     RegDeleteValueA(key, name.c_str());
     RegCloseKey(key);
+}
+
+// Lets everybody read the key and nobody write to it; or gives full
+// access back. Windows 9x mode opens keys with all the access there is, so
+// the write to the opened key is what fails.
+bool SetKeyWritable(const std::string& path, bool writable)
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, READ_CONTROL | WRITE_DAC, &key) !=
+        ERROR_SUCCESS)
+        return false;
+    SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+    PSID everyone = nullptr;
+    AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
+    EXPLICIT_ACCESSA access{};
+    access.grfAccessPermissions = writable ? KEY_ALL_ACCESS : KEY_READ | READ_CONTROL | WRITE_DAC;
+    access.grfAccessMode = SET_ACCESS;
+    access.grfInheritance = NO_INHERITANCE;
+    access.Trustee.TrusteeForm = TRUSTEE_IS_SID;
+    access.Trustee.TrusteeType = TRUSTEE_IS_WELL_KNOWN_GROUP;
+    access.Trustee.ptstrName = static_cast<LPSTR>(everyone);
+    PACL acl = nullptr;
+    SetEntriesInAclA(1, &access, nullptr, &acl);
+    SECURITY_DESCRIPTOR descriptor;
+    InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
+    SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE);
+    LONG result = RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, &descriptor);
+    LocalFree(acl);
+    FreeSid(everyone);
+    RegCloseKey(key);
+    return result == ERROR_SUCCESS;
 }

@@ -13,6 +13,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 // What the probe answers; every query is counted.
@@ -59,6 +60,10 @@ struct TMeterFixture {
 // closeAfterMs.
 void OpenTrayMenu(TfrmQuorvel* form, UINT closeAfterMs = 30);
 
+// Chooses "About..." and runs action once from inside the box's modal
+// loop; returns when that loop has ended.
+void ChooseAbout(TfrmQuorvel* form, std::function<void()> action);
+
 // Registry helpers of the tests, under HKEY_CURRENT_USER.
 bool ReadDword(const std::string& key, const std::string& name, DWORD& value);
 bool ReadString(const std::string& key, const std::string& name, std::string& value);
@@ -67,6 +72,10 @@ DWORD ValueType(const std::string& key, const std::string& name);
 void WriteDword(const std::string& key, const std::string& name, DWORD value);
 void WriteString(const std::string& key, const std::string& name, const std::string& value);
 void DeleteValue(const std::string& key, const std::string& name);
+
+// Lets everybody read the key and nobody write to it; or gives full access
+// back. False when the key can't be opened.
+bool SetKeyWritable(const std::string& path, bool writable);
 
 // The settings key path without its leading backslash.
 std::string SettingsPath();

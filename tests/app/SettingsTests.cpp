@@ -10,8 +10,6 @@
 
 #include <doctest/doctest.h>
 
-#include <aclapi.h>
-
 namespace {
 
 const char Warn[] = "WarnOnLowResources";
@@ -31,36 +29,6 @@ std::string String(const std::string& key, const char* name)
     return value;
 }
 
-// Lets everybody read the key and nobody write to it; or gives full
-// access back. Windows 9x mode opens keys with all the access there is, so
-// the write to the opened key is what fails.
-bool SetKeyWritable(const std::string& path, bool writable)
-{
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, READ_CONTROL | WRITE_DAC, &key) !=
-        ERROR_SUCCESS)
-        return false;
-    SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
-    PSID everyone = nullptr;
-    AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
-    EXPLICIT_ACCESSA access{};
-    access.grfAccessPermissions = writable ? KEY_ALL_ACCESS : KEY_READ | READ_CONTROL | WRITE_DAC;
-    access.grfAccessMode = SET_ACCESS;
-    access.grfInheritance = NO_INHERITANCE;
-    access.Trustee.TrusteeForm = TRUSTEE_IS_SID;
-    access.Trustee.TrusteeType = TRUSTEE_IS_WELL_KNOWN_GROUP;
-    access.Trustee.ptstrName = static_cast<LPSTR>(everyone);
-    PACL acl = nullptr;
-    SetEntriesInAclA(1, &access, nullptr, &acl);
-    SECURITY_DESCRIPTOR descriptor;
-    InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
-    SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE);
-    LONG result = RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, &descriptor);
-    LocalFree(acl);
-    FreeSid(everyone);
-    RegCloseKey(key);
-    return result == ERROR_SUCCESS;
-}
 
 } // namespace
 

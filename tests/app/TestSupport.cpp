@@ -45,3 +45,27 @@ TTestWindow::~TTestWindow()
 {
     DestroyWindow(FHandle);
 }
+
+TShellRun& LastShellRun()
+{
+    static TShellRun call;
+    return call;
+}
+
+TShellRunRecorder::TShellRunRecorder() : FSeam(ShellExecuteFunction, Record)
+{
+    LastShellRun() = TShellRun();
+}
+
+BOOL WINAPI TShellRunRecorder::Record(SHELLEXECUTEINFOA* info)
+{
+    TShellRun& call = LastShellRun();
+    call.info = *info;
+    call.verb = info->lpVerb ? info->lpVerb : "";
+    call.file = info->lpFile ? info->lpFile : "";
+    call.parameters = info->lpParameters ? info->lpParameters : "";
+    call.directoryIsNull = info->lpDirectory == nullptr;
+    call.directory = info->lpDirectory ? info->lpDirectory : "";
+    ++call.calls;
+    return call.calls == 1;
+}

@@ -1,7 +1,9 @@
 #pragma once
 // Helpers shared by the application tests.
 
+#include "app/Seams.h"
 #include "framework/Application.h"
+#include "framework/ScopeGuard.h"
 
 #include <windows.h>
 
@@ -36,4 +38,30 @@ public:
 
 private:
     HWND FHandle;
+};
+
+// The last call the program made of the shell (ShellExecuteExA), with the
+// strings copied out.
+struct TShellRun {
+    SHELLEXECUTEINFOA info = {};
+    std::string verb;
+    std::string file;
+    std::string parameters;
+    std::string directory;
+    bool directoryIsNull = false;
+    int calls = 0;
+};
+TShellRun& LastShellRun();
+
+// Puts a recorder in for the shell for the length of the scope: it accepts
+// the first call and refuses every later one.
+class TShellRunRecorder {
+public:
+    TShellRunRecorder();
+    TShellRunRecorder(const TShellRunRecorder&) = delete;
+    TShellRunRecorder& operator=(const TShellRunRecorder&) = delete;
+
+private:
+    static BOOL WINAPI Record(SHELLEXECUTEINFOA* info);
+    TScopedOverride<TShellExecute> FSeam;
 };

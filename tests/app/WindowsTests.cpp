@@ -58,10 +58,10 @@ TEST_CASE("GetFileVersion reads the file version of a version resource")
     SUBCASE("each number from its own word, the file version and not the product version")
     {
         CHECK(GetFileVersion(ExeFolder() + "VersionSample.exe", major, minor, release, build));
-        CHECK(major == 1);
-        CHECK(minor == 2);
-        CHECK(release == 3);
-        CHECK(build == 4);
+        CHECK(major == 3);
+        CHECK(minor == 1);
+        CHECK(release == 4);
+        CHECK(build == 33);
     }
     SUBCASE("a file without a version resource gives zeros and false")
     {
@@ -81,47 +81,13 @@ TEST_CASE("GetFileVersion reads the file version of a version resource")
     }
 }
 
-namespace {
-
-struct TShellCall {
-    SHELLEXECUTEINFOA info = {};
-    std::string verb;
-    std::string file;
-    std::string parameters;
-    std::string directory;
-    bool directoryIsNull = false;
-    int calls = 0;
-};
-
-TShellCall& LastShellCall()
-{
-    static TShellCall call;
-    return call;
-}
-
-BOOL WINAPI RecordShellCall(SHELLEXECUTEINFOA* info)
-{
-    TShellCall& call = LastShellCall();
-    call.info = *info;
-    call.verb = info->lpVerb ? info->lpVerb : "";
-    call.file = info->lpFile ? info->lpFile : "";
-    call.parameters = info->lpParameters ? info->lpParameters : "";
-    call.directoryIsNull = info->lpDirectory == nullptr;
-    call.directory = info->lpDirectory ? info->lpDirectory : "";
-    ++call.calls;
-    return call.calls == 1;
-}
-
-} // namespace
-
 TEST_CASE("ShellRun hands a mailto: address to the shell unchanged")
 {
-    LastShellCall() = TShellCall();
-    TScopedOverride<TShellExecute> shell(ShellExecuteFunction, RecordShellCall);
+    TShellRunRecorder recorder;
     const std::string address = "mailto:quorvel@tessaly.example?subject=Quorvel 1.0";
 
     CHECK(ShellRun(address, "", svOpen, scShowNormal));
-    const TShellCall& call = LastShellCall();
+    const TShellRun& call = LastShellRun();
     CHECK(call.file == address);
     CHECK(call.verb == "open");
     CHECK(call.parameters == "");
@@ -134,7 +100,7 @@ TEST_CASE("ShellRun hands a mailto: address to the shell unchanged")
 
     // The shell's refusal is the result.
     CHECK_FALSE(ShellRun("http://example.invalid/", "-x", svExplore, scHide));
-    CHECK(LastShellCall().verb == "explore");
-    CHECK(LastShellCall().parameters == "-x");
-    CHECK(LastShellCall().info.nShow == SW_HIDE);
+    CHECK(LastShellRun().verb == "explore");
+    CHECK(LastShellRun().parameters == "-x");
+    CHECK(LastShellRun().info.nShow == SW_HIDE);
 }

@@ -37,3 +37,8 @@ int CountMenus()
             ++count;
     return count;
 }
+
+int CountUserObjects()
+{
+    return CountOwnWindows() + CountMenus();
+}

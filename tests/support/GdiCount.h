@@ -14,3 +14,5 @@ struct TObjectCounts {
     int Windows = CountOwnWindows();
     int Menus = CountMenus();
 };
+// Windows and menus together.
+int CountUserObjects();

@@ -134,6 +134,16 @@ void PrintWindowInfo(HWND window)
     RECT rect{};
     GetWindowRect(window, &rect);
     std::printf("rect=%ld,%ld,%ld,%ld\n", rect.left, rect.top, rect.right, rect.bottom);
+    RECT client{};
+    GetClientRect(window, &client);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    std::printf("client=%ld,%ld,%ld,%ld\n", origin.x, origin.y, client.right, client.bottom);
+    std::printf("topmost=%d\n", (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0);
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread);
+    std::printf("focus=%s\n", thread.hwndFocus ? WindowClass(thread.hwndFocus).c_str() : "");
 }
 
 void PrintProcessWindows(DWORD pid)
