@@ -124,7 +124,9 @@ TEST_CASE("Soak: 300 details and 100 About windows, then 10,000 ticks on the ope
     CHECK(abouts == 100);
     CHECK(frmAbout == nullptr);
     CHECK(CountGdiObjects() == gdi);
-    CHECK(CountUserObjects() == user);
+    // Windows of earlier tests that the system takes down late may go
+    // meanwhile: a leak is growth.
+    CHECK(CountUserObjects() <= user);
 
     form->pmiDetails->Click();
     REQUIRE(WaitFor([] { return frmDetails->Visible(); }, 5000));
@@ -137,5 +139,5 @@ TEST_CASE("Soak: 300 details and 100 About windows, then 10,000 ticks on the ope
     CHECK(frmDetails->prbSystem->Position() == 9999 % 102 - 1);
     CHECK(frmDetails->lblGDI->Caption() == Format("%d%% GDI resources free", (9999 * 13) % 101));
     CHECK(CountGdiObjects() == gdi);
-    CHECK(CountUserObjects() == user);
+    CHECK(CountUserObjects() <= user);
 }

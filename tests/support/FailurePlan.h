@@ -3,6 +3,7 @@
 // calls, every n-th call, or all of them until told otherwise.
 
 struct TFailurePlan {
+    int Skip = 0;         // this many coming calls succeed before the plan starts
     int Next = 0;         // this many coming calls fail
     int Every = 0;        // with n > 0, every n-th call fails (the n-th, the 2n-th...)
     bool Always = false;  // every call fails
@@ -11,6 +12,10 @@ struct TFailurePlan {
 
     bool Fails()
     {
+        if (Skip > 0) {
+            --Skip;
+            return false;
+        }
         ++Calls;
         bool fail = Always || Next > 0 || (Every > 0 && Calls % Every == 0);
         if (Next > 0)
