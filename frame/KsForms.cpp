@@ -1,5 +1,6 @@
 #include "frame/KsForms.h"
 
+#include "frame/KsItems.h"
 #include "framework/Application.h"
 #include "framework/ClassBuilder.h"
 #include "framework/Form.h"
@@ -136,9 +137,22 @@ TKsCustomForm::TKsCustomForm(TComponent* owner)
         form->SetAutoScroll(false);
         SetForm(form);
     }
+    if (!IsDesigning()) {
+        FTrayWindow = std::make_unique<TUtilityWindow>(TWndMethod::Bind<&TKsCustomForm::TrayWindowProc>(this));
+        // The Windows 95 record: the shells of these systems know no other.
+        FTrayData.cbSize = NOTIFYICONDATAA_V1_SIZE;
+        FTrayData.hWnd = FTrayWindow->Handle();
+        FTrayData.uID = static_cast<UINT>(reinterpret_cast<UINT_PTR>(this));
+        FTrayData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+        FTrayData.uCallbackMessage = KM_TRAYICON;
+    }
 }
 
-TKsCustomForm::~TKsCustomForm() = default;
+TKsCustomForm::~TKsCustomForm()
+{
+    ApplicationCoupling(false);
+    RemoveTrayIcon();
+}
 
 bool TKsCustomForm::HasForm() const
 {
@@ -280,12 +294,6 @@ void TKsCustomForm::RefreshFrame()
     int width = form->Width();
     form->SetWidth(width + 1);
     form->SetWidth(width);
-}
-
-void TKsCustomForm::CloseForm()
-{
-    if (HasForm())
-        HookedForm()->Close();
 }
 
 // ---- geometry ----
@@ -459,6 +467,8 @@ void TKsCustomForm::WMNCActivate(TMessage& message)
 {
     MarkHandled();
     FCaptionActive = message.WParam != 0;
+    if (FMinimizeApplication)
+        ApplicationCoupling(true);
     PaintNonClient();
     message.Result = 1;
 }
@@ -624,11 +634,6 @@ void TKsCustomForm::WMWindowPosChanging(TMessage& message)
         pos->flags |= SWP_NOCOPYBITS;
 }
 
-void TKsCustomForm::WMSysCommand(TMessage&)
-{
-    // The keyboard menu and the system menu come with the window states.
-}
-
 void TKsCustomForm::KMCaptionRefresh(TMessage& message)
 {
     MarkHandled();
@@ -636,12 +641,6 @@ void TKsCustomForm::KMCaptionRefresh(TMessage& message)
     if (message.WParam == 13 && handle)
         SetWindowLongA(handle, GWL_STYLE, GetWindowLongA(handle, GWL_STYLE) | WS_CAPTION);
     PaintNonClient();
-}
-
-void TKsCustomForm::KMMaximize(TMessage&)
-{
-    MarkHandled();
-    Maximize();
 }
 
 void TKsCustomForm::KMIsBlended(TMessage& message)
