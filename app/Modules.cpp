@@ -13,27 +13,27 @@ TModule16::TModule16(const std::string& fileName)
 {
     uint32_t instance = LoadLibrary16(fileName.c_str());
     if (instance >= 32)
-        instance_ = instance;
+        FInstance = instance;
 }
 
 TModule16& TModule16::operator=(TModule16&& other) noexcept
 {
     if (this != &other) {
         Free();
-        instance_ = other.instance_;
-        other.instance_ = 0;
+        FInstance = other.FInstance;
+        other.FInstance = 0;
     }
     return *this;
 }
 
 uint32_t TModule16::ProcAddress(const std::string& name) const
 {
-    return instance_ >= 32 ? GetProcAddress16(instance_, name.c_str()) : 0;
+    return FInstance >= 32 ? GetProcAddress16(FInstance, name.c_str()) : 0;
 }
 
 void TModule16::Free()
 {
-    if (instance_ >= 32)
-        FreeLibrary16(instance_);
-    instance_ = 0;
+    if (FInstance >= 32)
+        FreeLibrary16(FInstance);
+    FInstance = 0;
 }

@@ -27,14 +27,14 @@ public:
     ~TModule16() { Free(); }
     TModule16(const TModule16&) = delete;
     TModule16& operator=(const TModule16&) = delete;
-    TModule16(TModule16&& other) noexcept : instance_(other.instance_) { other.instance_ = 0; }
+    TModule16(TModule16&& other) noexcept : FInstance(other.FInstance) { other.FInstance = 0; }
     TModule16& operator=(TModule16&& other) noexcept;
 
-    explicit operator bool() const { return instance_ >= 32; }
+    explicit operator bool() const { return FInstance >= 32; }
     // The 16:16 address of an export, 0 when there is none.
     uint32_t ProcAddress(const std::string& name) const;
     void Free();
 
 private:
-    uint32_t instance_ = 0;
+    uint32_t FInstance = 0;
 };

@@ -12,17 +12,17 @@ namespace {
 // Opens the key (never creating it) with the given access.
 class TOpenedKey {
 public:
-    TOpenedKey(HKEY root, const std::string& key, REGSAM access) : registry_(access)
+    TOpenedKey(HKEY root, const std::string& key, REGSAM access) : FRegistry(access)
     {
-        registry_.SetRootKey(root);
-        opened_ = registry_.OpenKey(key, false);
+        FRegistry.SetRootKey(root);
+        FOpened = FRegistry.OpenKey(key, false);
     }
-    bool Opened() const { return opened_; }
-    TRegistry* operator->() { return &registry_; }
+    bool Opened() const { return FOpened; }
+    TRegistry* operator->() { return &FRegistry; }
 
 private:
-    TRegistry registry_;
-    bool opened_ = false;
+    TRegistry FRegistry;
+    bool FOpened = false;
 };
 
 } // namespace
@@ -68,10 +68,14 @@ bool ReadRegBool(HKEY root, const std::string& key, const std::string& name)
     }
 }
 
+// Writing may first ask whether the value exists: that takes the right to
+// query as well as to set, where access rights are enforced.
+const REGSAM QueryAndSet = KEY_QUERY_VALUE | KEY_SET_VALUE;
+
 bool WriteRegBool(HKEY root, const std::string& key, const std::string& name, bool value,
                   bool overwrite)
 {
-    TOpenedKey registry(root, key, KEY_WRITE);
+    TOpenedKey registry(root, key, QueryAndSet);
     if (!registry.Opened() || (!overwrite && registry->ValueExists(name)))
         return false;
     registry->WriteInteger(name, value ? 1 : 0);
@@ -81,7 +85,7 @@ bool WriteRegBool(HKEY root, const std::string& key, const std::string& name, bo
 bool WriteRegString(HKEY root, const std::string& key, const std::string& name,
                     const std::string& text, bool overwrite)
 {
-    TOpenedKey registry(root, key, KEY_WRITE);
+    TOpenedKey registry(root, key, QueryAndSet);
     if (!registry.Opened() || (!overwrite && registry->ValueExists(name)))
         return false;
     registry->WriteString(name, text);
@@ -101,7 +105,11 @@ std::string RunCommandLine(const std::string& exePath)
 bool SetRunOnStartup(const std::string& exePath, bool enable)
 {
     std::string name = ExtractFileName(exePath);
-    if (enable)
+    if (enable) {
+        // A fresh profile may have no Run key yet.
+        if (!RegKeyExists(HKEY_CURRENT_USER, RunKey))
+            CreateRegKey(HKEY_CURRENT_USER, RunKey);
         return WriteRegString(HKEY_CURRENT_USER, RunKey, name, RunCommandLine(exePath), true);
+    }
     return DeleteRegValue(HKEY_CURRENT_USER, RunKey, name);
 }

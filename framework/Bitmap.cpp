@@ -116,19 +116,19 @@ public:
     explicit TScopedDC(const TBitmap& bitmap)
     {
         if (bitmap.FCanvasDC) {
-            Handle = bitmap.FCanvasDC.Get();
+            FHandle = bitmap.FCanvasDC.Get();
         } else {
-            Temporary = std::make_unique<TMemoryDC>();
-            Selected = std::make_unique<TSelectObject>(Temporary->Get(), bitmap.FHandle.Get());
-            Handle = Temporary->Get();
+            FTemporary = std::make_unique<TMemoryDC>();
+            FSelected = std::make_unique<TSelectObject>(FTemporary->Get(), bitmap.FHandle.Get());
+            FHandle = FTemporary->Get();
         }
     }
-    HDC Get() const { return Handle; }
+    HDC Get() const { return FHandle; }
 
 private:
-    std::unique_ptr<TMemoryDC> Temporary;
-    std::unique_ptr<TSelectObject> Selected;  // destroyed first: deselects before the DC goes
-    HDC Handle = nullptr;
+    std::unique_ptr<TMemoryDC> FTemporary;
+    std::unique_ptr<TSelectObject> FSelected;  // destroyed first: deselects before the DC goes
+    HDC FHandle = nullptr;
 };
 
 TBitmap::TBitmap() : FCanvas(MakeOwned<TCanvas>())

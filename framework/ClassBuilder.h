@@ -90,18 +90,20 @@ inline constexpr bool IsOrdinalKind = TValueTraits<T>::Kind == TPropKind::Intege
                                       TValueTraits<T>::Kind == TPropKind::Set ||
                                       TValueTraits<T>::Kind == TPropKind::Color;
 
-// A property of class C holding values of type T.
-template <class C, class T>
+// A property holding values of type T. Its getter and setter know the class
+// they belong to, so that one instance of this template serves every class
+// with a property of that type.
+template <class T>
 class TTypedProp final : public TPropInfo {
 public:
-    using TGetter = std::function<T(const C&)>;
-    using TSetter = std::function<void(C&, const T&)>;
+    using TGetter = std::function<T(const TObject&)>;
+    using TSetter = std::function<void(TObject&, const T&)>;
 
     TTypedProp(const char* name, TGetter getter, TSetter setter, std::optional<T> defaultValue)
-        : TPropInfo(name, TValueTraits<T>::Kind), Getter(std::move(getter)), Setter(std::move(setter)),
-          Default(std::move(defaultValue))
+        : TPropInfo(name, TValueTraits<T>::Kind), FGetter(std::move(getter)), FSetter(std::move(setter)),
+          FDefault(std::move(defaultValue))
     {
-        ReadOnly = !Setter;
+        FReadOnly = !FSetter;
     }
 
     const TEnumInfo* EnumInfo() const override
@@ -182,24 +184,24 @@ public:
     }
 
 protected:
-    bool HasDefault() const override { return Default.has_value(); }
+    bool HasDefault() const override { return FDefault.has_value(); }
     bool IsDefault(const TObject& object) const override
     {
-        return Default.has_value() && Get(object) == *Default;
+        return FDefault.has_value() && Get(object) == *FDefault;
     }
 
 private:
-    T Get(const TObject& object) const { return Getter(static_cast<const C&>(object)); }
+    T Get(const TObject& object) const { return FGetter(object); }
     void Set(TObject& object, const T& value) const
     {
-        if (!Setter)
+        if (!FSetter)
             throw EPropertyError("Property " + Name() + " is read-only");
-        Setter(static_cast<C&>(object), value);
+        FSetter(object, value);
     }
 
-    TGetter Getter;
-    TSetter Setter;
-    std::optional<T> Default;
+    TGetter FGetter;
+    TSetter FSetter;
+    std::optional<T> FDefault;
 };
 
 // A nested object whose properties are stored under "Name.Property".
@@ -210,13 +212,13 @@ public:
     // control's font only while it does not follow its parent's.
     TObjectProp(const char* name, std::function<TPersistent*(const C&)> getter,
                 std::function<bool(const C&)> stored = nullptr)
-        : TPropInfo(name, TPropKind::Object), Getter(std::move(getter)), Stored(std::move(stored))
+        : TPropInfo(name, TPropKind::Object), FGetter(std::move(getter)), Stored(std::move(stored))
     {
-        ReadOnly = true;
+        FReadOnly = true;
     }
     TPersistent* GetNestedObject(const TObject& object) const override
     {
-        return Getter(static_cast<const C&>(object));
+        return FGetter(static_cast<const C&>(object));
     }
 
 protected:
@@ -224,7 +226,7 @@ protected:
     bool IsDefault(const TObject& object) const override { return !Stored(static_cast<const C&>(object)); }
 
 private:
-    std::function<TPersistent*(const C&)> Getter;
+    std::function<TPersistent*(const C&)> FGetter;
     std::function<bool(const C&)> Stored;
 };
 
@@ -263,7 +265,7 @@ public:
         builder.Describe();
     }
 
-    explicit TClassBuilder(TClassInfo& info) : Info(info) {}
+    explicit TClassBuilder(TClassInfo& info) : FInfo(info) {}
 
     // Specialised in the class's .cpp by IMPLEMENT_CLASS.
     void Describe();
@@ -271,7 +273,7 @@ public:
     // Layouts may create the class by name.
     void Creatable()
     {
-        Info.SetFactory([](TComponent* owner) -> TComponent* { return Create<C>(owner); });
+        FInfo.SetFactory([](TComponent* owner) -> TComponent* { return Create<C>(owner); });
     }
 
     // A property without a default; stored always (strings, references:
@@ -330,7 +332,7 @@ public:
     void Field(const char* name, T* Owner::*field)
     {
         T* C::*own = field;
-        Info.AddField(name, [own](TObject& root, TComponent* component) {
+        FInfo.AddField(name, [own](TObject& root, TComponent* component) {
             T* typed = dynamic_cast<T*>(component);
             if (component && !typed)
                 throw EInvalidCast();
@@ -342,7 +344,7 @@ public:
     void Message(UINT message, void (Owner::*handler)(TMessage&))
     {
         void (C::*own)(TMessage&) = handler;
-        Info.AddMessage(message, [own](TObject& object, TMessage& msg) {
+        FInfo.AddMessage(message, [own](TObject& object, TMessage& msg) {
             (static_cast<C&>(object).*own)(msg);
         });
     }
@@ -361,32 +363,32 @@ private:
     using ValueType = std::decay_t<decltype(MakeGetter(std::declval<G>())(std::declval<const C&>()))>;
 
     template <class T, class S>
-    static std::function<void(C&, const T&)> MakeSetter(S setter)
+    static typename TTypedProp<T>::TSetter MakeSetter(S setter)
     {
         if constexpr (std::is_null_pointer_v<S>)
             return nullptr;
         else if constexpr (std::is_member_function_pointer_v<S>)
-            return [setter](C& object, const T& value) { (object.*setter)(value); };
+            return [setter](TObject& object, const T& value) { (static_cast<C&>(object).*setter)(value); };
         else
-            return [setter](C& object, const T& value) { object.*setter = value; };
+            return [setter](TObject& object, const T& value) { static_cast<C&>(object).*setter = value; };
     }
 
     template <class T, class G, class S>
     TPropInfo& Add(const char* name, G getter, S setter, std::optional<T> defaultValue)
     {
         auto get = MakeGetter(getter);
-        auto property = std::make_unique<TTypedProp<C, T>>(
-            name, [get](const C& object) -> T { return get(object); }, MakeSetter<T>(setter),
-            std::move(defaultValue));
+        auto property = std::make_unique<TTypedProp<T>>(
+            name, [get](const TObject& object) -> T { return get(static_cast<const C&>(object)); },
+            MakeSetter<T>(setter), std::move(defaultValue));
         return AddProperty(std::move(property));
     }
 
     TPropInfo& AddProperty(std::unique_ptr<TPropInfo> property)
     {
         TPropInfo& result = *property;
-        Info.AddProperty(std::move(property));
+        FInfo.AddProperty(std::move(property));
         return result;
     }
 
-    TClassInfo& Info;
+    TClassInfo& FInfo;
 };

@@ -5,7 +5,7 @@
 #include "framework/Strings.h"
 
 TClassInfo::TClassInfo(const char* name, const TClassInfo* parent, TBuild build)
-    : ClassName(name), ParentClass(parent), Build(build)
+    : FClassName(name), FParentClass(parent), FBuild(build)
 {
 }
 
@@ -13,7 +13,7 @@ TClassInfo::~TClassInfo() = default;
 
 bool TClassInfo::InheritsFrom(const TClassInfo& ancestor) const
 {
-    for (const TClassInfo* cls = this; cls; cls = cls->ParentClass)
+    for (const TClassInfo* cls = this; cls; cls = cls->FParentClass)
         if (cls == &ancestor)
             return true;
     return false;
@@ -21,38 +21,38 @@ bool TClassInfo::InheritsFrom(const TClassInfo& ancestor) const
 
 void TClassInfo::EnsureBuilt() const
 {
-    if (Built || !Build)
+    if (FBuilt || !FBuild)
         return;
     // The description only adds to tables; building is idempotent in effect.
-    Built = true;
-    Build(const_cast<TClassInfo&>(*this));
+    FBuilt = true;
+    FBuild(const_cast<TClassInfo&>(*this));
 }
 
 bool TClassInfo::IsCreatable() const
 {
     EnsureBuilt();
-    return Factory != nullptr;
+    return FFactory != nullptr;
 }
 
 TComponent* TClassInfo::CreateInstance(TComponent* owner) const
 {
     EnsureBuilt();
-    if (!Factory)
-        throw EInvalidOperation(Format("Class %s cannot be created by name", ClassName.c_str()));
-    return Factory(owner);
+    if (!FFactory)
+        throw EInvalidOperation(Format("Class %s cannot be created by name", FClassName.c_str()));
+    return FFactory(owner);
 }
 
 const std::vector<std::unique_ptr<TPropInfo>>& TClassInfo::OwnProperties() const
 {
     EnsureBuilt();
-    return Properties;
+    return FProperties;
 }
 
 std::vector<const TPropInfo*> TClassInfo::AllProperties() const
 {
     std::vector<const TPropInfo*> result;
-    if (ParentClass)
-        result = ParentClass->AllProperties();
+    if (FParentClass)
+        result = FParentClass->AllProperties();
     for (const auto& property : OwnProperties()) {
         bool replaced = false;
         for (const TPropInfo*& existing : result) {
@@ -70,7 +70,7 @@ std::vector<const TPropInfo*> TClassInfo::AllProperties() const
 
 const TPropInfo* TClassInfo::FindProperty(const std::string& name) const
 {
-    for (const TClassInfo* cls = this; cls; cls = cls->ParentClass)
+    for (const TClassInfo* cls = this; cls; cls = cls->FParentClass)
         for (const auto& property : cls->OwnProperties())
             if (SameText(property->Name(), name))
                 return property.get();
@@ -80,7 +80,7 @@ const TPropInfo* TClassInfo::FindProperty(const std::string& name) const
 bool TClassInfo::HandleMessage(TObject& object, TMessage& message) const
 {
     EnsureBuilt();
-    for (const TMessageEntry& entry : Messages) {
+    for (const TMessageEntry& entry : FMessages) {
         if (entry.Message == message.Msg) {
             entry.Handler(object, message);
             return true;
@@ -91,9 +91,9 @@ bool TClassInfo::HandleMessage(TObject& object, TMessage& message) const
 
 bool TClassInfo::AssignField(TObject& root, const std::string& name, TComponent* component) const
 {
-    for (const TClassInfo* cls = this; cls; cls = cls->ParentClass) {
+    for (const TClassInfo* cls = this; cls; cls = cls->FParentClass) {
         cls->EnsureBuilt();
-        for (const TFieldEntry& field : cls->Fields)
+        for (const TFieldEntry& field : cls->FFields)
             if (SameText(field.Name, name)) {
                 field.Assign(root, component);
                 return true;
@@ -102,17 +102,28 @@ bool TClassInfo::AssignField(TObject& root, const std::string& name, TComponent*
     return false;
 }
 
+std::vector<std::string> TClassInfo::FieldNames() const
+{
+    std::vector<std::string> names;
+    for (const TClassInfo* cls = this; cls; cls = cls->FParentClass) {
+        cls->EnsureBuilt();
+        for (const TFieldEntry& field : cls->FFields)
+            names.push_back(field.Name);
+    }
+    return names;
+}
+
 void TClassInfo::AddProperty(std::unique_ptr<TPropInfo> property)
 {
-    Properties.push_back(std::move(property));
+    FProperties.push_back(std::move(property));
 }
 
 void TClassInfo::AddMessage(UINT message, TMessageHandler handler)
 {
-    Messages.push_back(TMessageEntry{message, std::move(handler)});
+    FMessages.push_back(TMessageEntry{message, std::move(handler)});
 }
 
 void TClassInfo::AddField(const std::string& name, TFieldAssign assign)
 {
-    Fields.push_back(TFieldEntry{name, std::move(assign)});
+    FFields.push_back(TFieldEntry{name, std::move(assign)});
 }

@@ -29,8 +29,8 @@ public:
     TClassInfo(const TClassInfo&) = delete;
     TClassInfo& operator=(const TClassInfo&) = delete;
 
-    const std::string& Name() const { return ClassName; }
-    const TClassInfo* Parent() const { return ParentClass; }
+    const std::string& Name() const { return FClassName; }
+    const TClassInfo* Parent() const { return FParentClass; }
     bool InheritsFrom(const TClassInfo& ancestor) const;
 
     // Creation by class name, for classes that declare themselves creatable.
@@ -52,9 +52,11 @@ public:
     // when the class (or an ancestor) has no such field. A component of the
     // wrong class raises EInvalidCast.
     bool AssignField(TObject& root, const std::string& name, TComponent* component) const;
+    // The names of the fields a layout binds, ancestors' included.
+    std::vector<std::string> FieldNames() const;
 
     // Used by TClassBuilder while the class describes itself.
-    void SetFactory(TFactory factory) { Factory = factory; }
+    void SetFactory(TFactory factory) { FFactory = factory; }
     void AddProperty(std::unique_ptr<TPropInfo> property);
     void AddMessage(UINT message, TMessageHandler handler);
     void AddField(const std::string& name, TFieldAssign assign);
@@ -71,12 +73,12 @@ private:
 
     void EnsureBuilt() const;
 
-    std::string ClassName;
-    const TClassInfo* ParentClass;
-    TBuild Build;
-    mutable bool Built = false;
-    TFactory Factory = nullptr;
-    std::vector<std::unique_ptr<TPropInfo>> Properties;
-    std::vector<TMessageEntry> Messages;
-    std::vector<TFieldEntry> Fields;
+    std::string FClassName;
+    const TClassInfo* FParentClass;
+    TBuild FBuild;
+    mutable bool FBuilt = false;
+    TFactory FFactory = nullptr;
+    std::vector<std::unique_ptr<TPropInfo>> FProperties;
+    std::vector<TMessageEntry> FMessages;
+    std::vector<TFieldEntry> FFields;
 };

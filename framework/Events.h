@@ -35,31 +35,31 @@ public:
     static TEvent Bind(typename TMemberFunction<decltype(Method)>::Class* object)
     {
         TEvent event;
-        event.Self = static_cast<void*>(object);
-        event.Fn = &Call<Method>;
+        event.FSelf = static_cast<void*>(object);
+        event.FFn = &Call<Method>;
         return event;
     }
 
-    explicit operator bool() const { return Fn != nullptr; }
-    bool operator==(const TEvent& other) const { return Self == other.Self && Fn == other.Fn; }
+    explicit operator bool() const { return FFn != nullptr; }
+    bool operator==(const TEvent& other) const { return FSelf == other.FSelf && FFn == other.FFn; }
     bool operator!=(const TEvent& other) const { return !(*this == other); }
 
     // Calls the handler; an unassigned event does nothing.
     void operator()(Args... args) const
     {
-        if (Fn)
-            Fn(Self, std::forward<Args>(args)...);
+        if (FFn)
+            FFn(FSelf, std::forward<Args>(args)...);
     }
 
     // The object the event is bound to (null when unassigned).
-    void* Object() const { return Self; }
+    void* Object() const { return FSelf; }
 
-    TMethod ToMethod() const { return TMethod{Self, reinterpret_cast<void (*)()>(Fn)}; }
+    TMethod ToMethod() const { return TMethod{FSelf, reinterpret_cast<void (*)()>(FFn)}; }
     static TEvent FromMethod(const TMethod& method)
     {
         TEvent event;
-        event.Self = method.Data;
-        event.Fn = reinterpret_cast<TThunk>(method.Code);
+        event.FSelf = method.Data;
+        event.FFn = reinterpret_cast<TThunk>(method.Code);
         return event;
     }
 
@@ -79,8 +79,8 @@ public:
     }
 
 private:
-    void* Self = nullptr;
-    TThunk Fn = nullptr;
+    void* FSelf = nullptr;
+    TThunk FFn = nullptr;
 };
 
 template <class C, class... Args>

@@ -26,11 +26,11 @@ template <class H, class Free>
 class TOwnedHandle {
 public:
     TOwnedHandle() = default;
-    explicit TOwnedHandle(H handle) : Handle(handle) {}
+    explicit TOwnedHandle(H handle) : FHandle(handle) {}
     ~TOwnedHandle() { Reset(); }
     TOwnedHandle(const TOwnedHandle&) = delete;
     TOwnedHandle& operator=(const TOwnedHandle&) = delete;
-    TOwnedHandle(TOwnedHandle&& other) noexcept : Handle(other.Release()) {}
+    TOwnedHandle(TOwnedHandle&& other) noexcept : FHandle(other.Release()) {}
     TOwnedHandle& operator=(TOwnedHandle&& other) noexcept
     {
         if (this != &other)
@@ -38,19 +38,19 @@ public:
         return *this;
     }
 
-    H Get() const { return Handle; }
-    explicit operator bool() const { return Handle != nullptr; }
+    H Get() const { return FHandle; }
+    explicit operator bool() const { return FHandle != nullptr; }
     // Gives the handle up without freeing it.
-    H Release() { return std::exchange(Handle, nullptr); }
+    H Release() { return std::exchange(FHandle, nullptr); }
     void Reset(H handle = nullptr)
     {
-        H old = std::exchange(Handle, handle);
+        H old = std::exchange(FHandle, handle);
         if (old)
             Free()(old);
     }
 
 private:
-    H Handle = nullptr;
+    H FHandle = nullptr;
 };
 
 struct TDeleteObject {
@@ -78,104 +78,104 @@ using TWindowHandle = TOwnedHandle<HWND, TDestroyWindow>;
 // Selects an object into a device context for a scope.
 class TSelectObject {
 public:
-    TSelectObject(HDC dc, HGDIOBJ object) : DC(dc), Old(object ? SelectObject(dc, object) : nullptr) {}
+    TSelectObject(HDC dc, HGDIOBJ object) : FDC(dc), FOld(object ? SelectObject(dc, object) : nullptr) {}
     ~TSelectObject()
     {
-        if (Old)
-            SelectObject(DC, Old);
+        if (FOld)
+            SelectObject(FDC, FOld);
     }
     TSelectObject(const TSelectObject&) = delete;
     TSelectObject& operator=(const TSelectObject&) = delete;
 
 private:
-    HDC DC;
-    HGDIOBJ Old;
+    HDC FDC;
+    HGDIOBJ FOld;
 };
 
 // A memory device context compatible with the screen (or with dc).
 class TMemoryDC {
 public:
-    explicit TMemoryDC(HDC compatibleWith = nullptr) : Handle(CreateCompatibleDC(compatibleWith)) {}
+    explicit TMemoryDC(HDC compatibleWith = nullptr) : FHandle(CreateCompatibleDC(compatibleWith)) {}
     ~TMemoryDC()
     {
-        if (Handle)
-            DeleteDC(Handle);
+        if (FHandle)
+            DeleteDC(FHandle);
     }
     TMemoryDC(const TMemoryDC&) = delete;
     TMemoryDC& operator=(const TMemoryDC&) = delete;
-    HDC Get() const { return Handle; }
-    explicit operator bool() const { return Handle != nullptr; }
+    HDC Get() const { return FHandle; }
+    explicit operator bool() const { return FHandle != nullptr; }
 
 private:
-    HDC Handle;
+    HDC FHandle;
 };
 
 // A window's (or, for null, the screen's) device context, borrowed for a scope.
 class TWindowDC {
 public:
-    explicit TWindowDC(HWND window) : Window(window), Handle(GetDC(window)) {}
+    explicit TWindowDC(HWND window) : FWindow(window), FHandle(GetDC(window)) {}
     ~TWindowDC()
     {
-        if (Handle)
-            ReleaseDC(Window, Handle);
+        if (FHandle)
+            ReleaseDC(FWindow, FHandle);
     }
     TWindowDC(const TWindowDC&) = delete;
     TWindowDC& operator=(const TWindowDC&) = delete;
-    HDC Get() const { return Handle; }
-    explicit operator bool() const { return Handle != nullptr; }
+    HDC Get() const { return FHandle; }
+    explicit operator bool() const { return FHandle != nullptr; }
 
 private:
-    HWND Window;
-    HDC Handle;
+    HWND FWindow;
+    HDC FHandle;
 };
 
 // The whole window including its frame, borrowed for a scope.
 class TWholeWindowDC {
 public:
-    explicit TWholeWindowDC(HWND window) : Window(window), Handle(GetWindowDC(window)) {}
+    explicit TWholeWindowDC(HWND window) : FWindow(window), FHandle(GetWindowDC(window)) {}
     ~TWholeWindowDC()
     {
-        if (Handle)
-            ReleaseDC(Window, Handle);
+        if (FHandle)
+            ReleaseDC(FWindow, FHandle);
     }
     TWholeWindowDC(const TWholeWindowDC&) = delete;
     TWholeWindowDC& operator=(const TWholeWindowDC&) = delete;
-    HDC Get() const { return Handle; }
+    HDC Get() const { return FHandle; }
 
 private:
-    HWND Window;
-    HDC Handle;
+    HWND FWindow;
+    HDC FHandle;
 };
 
 // Saves a device context's state and restores it at scope end.
 class TSavedDC {
 public:
-    explicit TSavedDC(HDC dc) : DC(dc), Saved(SaveDC(dc)) {}
+    explicit TSavedDC(HDC dc) : FDC(dc), FSaved(SaveDC(dc)) {}
     ~TSavedDC()
     {
-        if (Saved)
-            RestoreDC(DC, Saved);
+        if (FSaved)
+            RestoreDC(FDC, FSaved);
     }
     TSavedDC(const TSavedDC&) = delete;
     TSavedDC& operator=(const TSavedDC&) = delete;
 
 private:
-    HDC DC;
-    int Saved;
+    HDC FDC;
+    int FSaved;
 };
 
 // BeginPaint / EndPaint.
 class TPaintDC {
 public:
-    explicit TPaintDC(HWND window) : Window(window) { Handle = BeginPaint(window, &Info); }
-    ~TPaintDC() { EndPaint(Window, &Info); }
+    explicit TPaintDC(HWND window) : FWindow(window) { FHandle = BeginPaint(window, &FInfo); }
+    ~TPaintDC() { EndPaint(FWindow, &FInfo); }
     TPaintDC(const TPaintDC&) = delete;
     TPaintDC& operator=(const TPaintDC&) = delete;
-    HDC Get() const { return Handle; }
-    const PAINTSTRUCT& Paint() const { return Info; }
+    HDC Get() const { return FHandle; }
+    const PAINTSTRUCT& Paint() const { return FInfo; }
 
 private:
-    HWND Window;
-    PAINTSTRUCT Info{};
-    HDC Handle = nullptr;
+    HWND FWindow;
+    PAINTSTRUCT FInfo{};
+    HDC FHandle = nullptr;
 };

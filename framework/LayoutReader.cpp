@@ -14,42 +14,43 @@ namespace {
 
 class TReaderFiler : public TFiler {
 public:
-    TReaderFiler(const std::string& wanted, const std::vector<uint8_t>& bytes) : Wanted(wanted), Bytes(bytes) {}
+    TReaderFiler(const std::string& wanted, const std::vector<uint8_t>& bytes) : FWanted(wanted), FBytes(bytes) {}
 
     void DefineBinaryProperty(const std::string& name, TBinaryRead read, TBinaryWrite, bool) override
     {
-        if (Found || !SameText(name, Wanted) || !read)
+        if (Found || !SameText(name, FWanted) || !read)
             return;
         Found = true;
-        TMemoryStream stream(Bytes);
+        TMemoryStream stream(FBytes);
         read(stream);
     }
 
     bool Found = false;
 
 private:
-    const std::string& Wanted;
-    const std::vector<uint8_t>& Bytes;
+    const std::string& FWanted;
+    const std::vector<uint8_t>& FBytes;
 };
 
 class TLayoutReader {
 public:
-    TLayoutReader(TComponent* root, const std::string& layoutName) : Root(root), LayoutName(layoutName) {}
+    TLayoutReader(TComponent* root, const std::string& layoutName) : FRoot(root), FLayoutName(layoutName) {}
 
     void Read(const TLayoutObject& tree)
     {
         CheckRootClass(tree);
-        Root->BeginLoading();
-        if (Root->Name().empty())
-            Guard(tree.Line, "", [&] { Root->SetName(tree.Name); });
-        RegisterGlobalComponent(Root);
-        ReadProperties(Root, tree);
+        FRoot->BeginLoading();
+        if (FRoot->Name().empty())
+            Guard(tree.Line, "", [&] { FRoot->SetName(tree.Name); });
+        RegisterGlobalComponent(FRoot);
+        ReadProperties(FRoot, tree);
         for (const TLayoutObject& child : tree.Children)
-            ReadComponent(child, Root);
+            ReadComponent(child, FRoot);
         ResolveReferences();
-        for (TComponent* component : LoadedComponents)
+        CheckFieldsBound(tree);
+        for (TComponent* component : FLoadedComponents)
             component->Loaded();
-        Root->Loaded();
+        FRoot->Loaded();
     }
 
 private:
@@ -65,8 +66,8 @@ private:
     [[noreturn]] void Fail(int line, const std::string& property, const std::string& what) const
     {
         if (property.empty())
-            throw ELayoutError(Format("Layout '%s', line %d: %s", LayoutName.c_str(), line, what.c_str()));
-        throw ELayoutError(Format("Layout '%s', line %d, property '%s': %s", LayoutName.c_str(), line,
+            throw ELayoutError(Format("Layout '%s', line %d: %s", FLayoutName.c_str(), line, what.c_str()));
+        throw ELayoutError(Format("Layout '%s', line %d, property '%s': %s", FLayoutName.c_str(), line,
                                   property.c_str(), what.c_str()));
     }
 
@@ -86,10 +87,19 @@ private:
     void CheckRootClass(const TLayoutObject& tree)
     {
         const TClassInfo* declared = FindClass(tree.ClassName);
-        bool fits = SameText(Root->ClassName(), tree.ClassName) || (declared && Root->InheritsFrom(*declared));
+        bool fits = SameText(FRoot->ClassName(), tree.ClassName) || (declared && FRoot->InheritsFrom(*declared));
         if (!fits)
             Fail(tree.Line, "", Format("layout of class %s read into a %s", tree.ClassName.c_str(),
-                                       Root->ClassName().c_str()));
+                                       FRoot->ClassName().c_str()));
+    }
+
+    // A field the layout has no component for would stay null for the code
+    // that uses it.
+    void CheckFieldsBound(const TLayoutObject& tree)
+    {
+        for (const std::string& field : FRoot->ClassType().FieldNames())
+            if (!FRoot->FindComponent(field))
+                Fail(tree.Line, field, "field without a component in the layout");
     }
 
     void ReadComponent(const TLayoutObject& node, TComponent* parent)
@@ -99,13 +109,13 @@ private:
             Fail(node.Line, "", Format("class %s not found", node.ClassName.c_str()));
         TComponent* component = nullptr;
         Guard(node.Line, "", [&] {
-            component = cls->CreateInstance(Root);
+            component = cls->CreateInstance(FRoot);
             component->BeginLoading();
             component->SetName(node.Name);
             component->SetParentComponent(parent);
-            Root->ClassType().AssignField(*Root, node.Name, component);
+            FRoot->ClassType().AssignField(*FRoot, node.Name, component);
         });
-        LoadedComponents.push_back(component);
+        FLoadedComponents.push_back(component);
         ReadProperties(component, node);
         for (const TLayoutObject& child : node.Children)
             ReadComponent(child, component);
@@ -200,16 +210,16 @@ private:
             break;
         case TPropKind::Component:
             expect(value.Kind == TLayoutValue::lvIdent, "component name");
-            Fixups.push_back(TFixup{target, holder, &property, value.Text, item.Line, item.Name});
+            FFixups.push_back(TFixup{target, holder, &property, value.Text, item.Line, item.Name});
             break;
         case TPropKind::Event: {
             expect(value.Kind == TLayoutValue::lvIdent, "method name");
-            const TMethodEntry* entry = Root->FindMethod(value.Text);
+            const TMethodEntry* entry = FRoot->FindMethod(value.Text);
             if (!entry)
                 Fail(item.Line, item.Name, Format("method %s not found", value.Text.c_str()));
             if (entry->Signature != property.EventSignature())
                 Fail(item.Line, item.Name, Format("method %s does not fit the event", value.Text.c_str()));
-            property.SetMethod(*target, TMethod{entry->Target(Root), entry->Code});
+            property.SetMethod(*target, TMethod{entry->Target(FRoot), entry->Code});
             break;
         }
         case TPropKind::Object:
@@ -221,16 +231,16 @@ private:
     {
         size_t dot = reference.find('.');
         if (dot == std::string::npos)
-            return SameText(reference, Root->Name()) ? Root : Root->FindComponent(reference);
+            return SameText(reference, FRoot->Name()) ? FRoot : FRoot->FindComponent(reference);
         std::string ownerName = reference.substr(0, dot);
         std::string name = reference.substr(dot + 1);
-        TComponent* owner = SameText(ownerName, Root->Name()) ? Root : FindGlobalComponent(ownerName);
+        TComponent* owner = SameText(ownerName, FRoot->Name()) ? FRoot : FindGlobalComponent(ownerName);
         return owner ? owner->FindComponent(name) : nullptr;
     }
 
     void ResolveReferences()
     {
-        for (const TFixup& fixup : Fixups) {
+        for (const TFixup& fixup : FFixups) {
             TComponent* target = Lookup(fixup.Reference);
             if (!target)
                 Fail(fixup.Line, fixup.PropertyName, Format("unresolved reference '%s'", fixup.Reference.c_str()));
@@ -243,10 +253,10 @@ private:
         }
     }
 
-    TComponent* Root;
-    std::string LayoutName;
-    std::vector<TComponent*> LoadedComponents;
-    std::vector<TFixup> Fixups;
+    TComponent* FRoot;
+    std::string FLayoutName;
+    std::vector<TComponent*> FLoadedComponents;
+    std::vector<TFixup> FFixups;
 };
 
 }

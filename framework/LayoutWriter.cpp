@@ -54,7 +54,7 @@ std::string FloatText(long double value)
 class TWriterFiler : public TFiler {
 public:
     TWriterFiler(std::string& out, const std::string& prefix, const std::string& indent)
-        : Out(out), Prefix(prefix), Indent(indent)
+        : FOut(out), FPrefix(prefix), FIndent(indent)
     {
     }
 
@@ -64,39 +64,39 @@ public:
             return;
         TMemoryStream stream;
         write(stream);
-        Out += Indent + Prefix + name + " = {";
+        FOut += FIndent + FPrefix + name + " = {";
         const std::vector<uint8_t>& bytes = stream.Data();
         for (size_t i = 0; i < bytes.size(); ++i) {
             if (bytes.size() > 32 && i % 32 == 0)
-                Out += "\n" + Indent + "  ";
-            Out += Format("%02X", bytes[i]);
+                FOut += "\n" + FIndent + "  ";
+            FOut += Format("%02X", bytes[i]);
         }
-        Out += "}\n";
+        FOut += "}\n";
     }
 
 private:
-    std::string& Out;
-    const std::string& Prefix;
-    const std::string& Indent;
+    std::string& FOut;
+    const std::string& FPrefix;
+    const std::string& FIndent;
 };
 
 class TLayoutWriter {
 public:
-    explicit TLayoutWriter(TComponent* root) : Root(root) {}
+    explicit TLayoutWriter(TComponent* root) : FRoot(root) {}
 
     std::string Write()
     {
-        WriteComponent(Root, "");
-        return Out;
+        WriteComponent(FRoot, "");
+        return FOut;
     }
 
 private:
     void WriteComponent(TComponent* component, const std::string& indent)
     {
-        Out += indent + "object " + component->Name() + ": " + component->ClassName() + "\n";
+        FOut += indent + "object " + component->Name() + ": " + component->ClassName() + "\n";
         WriteProperties(component, "", indent + "  ");
-        component->GetChildren([&](TComponent* child) { WriteComponent(child, indent + "  "); }, Root);
-        Out += indent + "end\n";
+        component->GetChildren([&](TComponent* child) { WriteComponent(child, indent + "  "); }, FRoot);
+        FOut += indent + "end\n";
     }
 
     void WriteProperties(TPersistent* object, const std::string& prefix, const std::string& indent)
@@ -111,17 +111,17 @@ private:
             }
             std::string value;
             if (ValueText(*object, *property, value))
-                Out += indent + prefix + property->Name() + " = " + value + "\n";
+                FOut += indent + prefix + property->Name() + " = " + value + "\n";
         }
-        TWriterFiler filer(Out, prefix, indent);
+        TWriterFiler filer(FOut, prefix, indent);
         object->DefineProperties(filer);
     }
 
     std::string ReferenceName(TComponent* component) const
     {
-        if (component == Root)
-            return Root->Name();
-        if (component->Owner() == Root || !component->Owner())
+        if (component == FRoot)
+            return FRoot->Name();
+        if (component->Owner() == FRoot || !component->Owner())
             return component->Name();
         return component->Owner()->Name() + "." + component->Name();
     }
@@ -173,10 +173,10 @@ private:
         }
         case TPropKind::Event: {
             TMethod method = property.GetMethod(object);
-            text = Root->MethodName(method);
+            text = FRoot->MethodName(method);
             if (text.empty())
                 throw EPropertyError(Format("Event %s is bound to a handler that %s does not publish",
-                                            property.Name().c_str(), Root->Name().c_str()));
+                                            property.Name().c_str(), FRoot->Name().c_str()));
             return true;
         }
         case TPropKind::Object:
@@ -185,8 +185,8 @@ private:
         return false;
     }
 
-    TComponent* Root;
-    std::string Out;
+    TComponent* FRoot;
+    std::string FOut;
 };
 
 }

@@ -21,11 +21,11 @@ namespace {
 // menu messages to the popup menus in turn until one takes them.
 class TPopupList {
 public:
-    TPopupList() : Window(TWndMethod::Bind<&TPopupList::WndProc>(this)) {}
+    TPopupList() : FWindow(TWndMethod::Bind<&TPopupList::WndProc>(this)) {}
 
-    HWND Handle() const { return Window.Handle(); }
-    void Add(TPopupMenu* menu) { Menus.push_back(menu); }
-    void Remove(TPopupMenu* menu) { Menus.erase(std::remove(Menus.begin(), Menus.end(), menu), Menus.end()); }
+    HWND Handle() const { return FWindow.Handle(); }
+    void Add(TPopupMenu* menu) { FMenus.push_back(menu); }
+    void Remove(TPopupMenu* menu) { FMenus.erase(std::remove(FMenus.begin(), FMenus.end(), menu), FMenus.end()); }
 
 private:
     void WndProc(TMessage& message)
@@ -35,18 +35,18 @@ private:
         case WM_MEASUREITEM:
         case WM_DRAWITEM:
         case WM_MENUCHAR:
-            for (size_t i = 0; i < Menus.size(); ++i)
-                if (Menus[i]->DispatchMenuMessage(message))
+            for (size_t i = 0; i < FMenus.size(); ++i)
+                if (FMenus[i]->DispatchMenuMessage(message))
                     return;
             break;
         default:
             break;
         }
-        Window.DefaultHandler(message);
+        FWindow.DefaultHandler(message);
     }
 
-    TUtilityWindow Window;
-    std::vector<TPopupMenu*> Menus;
+    TUtilityWindow FWindow;
+    std::vector<TPopupMenu*> FMenus;
 };
 
 std::unique_ptr<TPopupList>& PopupListSlot()

@@ -4,7 +4,7 @@
 #include "framework/Object.h"
 #include "framework/Strings.h"
 
-TPropInfo::TPropInfo(std::string name, TPropKind kind) : PropName(std::move(name)), PropKind(kind)
+TPropInfo::TPropInfo(std::string name, TPropKind kind) : FPropName(std::move(name)), FPropKind(kind)
 {
 }
 
@@ -12,14 +12,14 @@ TPropInfo::~TPropInfo() = default;
 
 bool TPropInfo::IsStored(const TObject& object) const
 {
-    if (Always || !HasDefault())
+    if (FAlways || !HasDefault())
         return true;
     return !IsDefault(object);
 }
 
 void TPropInfo::WrongKind(const char* access) const
 {
-    throw EPropertyError(Format("Property %s does not support %s access", PropName.c_str(), access));
+    throw EPropertyError(Format("Property %s does not support %s access", FPropName.c_str(), access));
 }
 
 long long TPropInfo::GetOrd(const TObject&) const { WrongKind("ordinal"); }

@@ -33,9 +33,9 @@ public:
     TPropInfo(const TPropInfo&) = delete;
     TPropInfo& operator=(const TPropInfo&) = delete;
 
-    const std::string& Name() const { return PropName; }
-    TPropKind Kind() const { return PropKind; }
-    bool IsReadOnly() const { return ReadOnly; }
+    const std::string& Name() const { return FPropName; }
+    TPropKind Kind() const { return FPropKind; }
+    bool IsReadOnly() const { return FReadOnly; }
 
     // Names of the enumeration behind an Enum or Set property.
     virtual const TEnumInfo* EnumInfo() const { return nullptr; }
@@ -47,7 +47,7 @@ public:
     // A property that its class always stores, default or not.
     TPropInfo& AlwaysStored()
     {
-        Always = true;
+        FAlways = true;
         return *this;
     }
     // Whether the writer stores the property: always-stored, or not at its
@@ -72,12 +72,12 @@ protected:
     virtual bool HasDefault() const { return false; }
     virtual bool IsDefault(const TObject&) const { return false; }
     [[noreturn]] void WrongKind(const char* access) const;
-    bool ReadOnly = false;
+    bool FReadOnly = false;
 
 private:
-    std::string PropName;
-    TPropKind PropKind;
-    bool Always = false;
+    std::string FPropName;
+    TPropKind FPropKind;
+    bool FAlways = false;
 };
 
 // Property access by name; unknown names raise EPropertyError.

@@ -12,40 +12,40 @@ public:
     constexpr TSet(std::initializer_list<E> items)
     {
         for (E item : items)
-            Bits |= Bit(item);
+            FBits |= Bit(item);
     }
 
     static constexpr TSet FromBits(uint32_t bits)
     {
         TSet result;
-        result.Bits = bits;
+        result.FBits = bits;
         return result;
     }
-    constexpr uint32_t ToBits() const { return Bits; }
+    constexpr uint32_t ToBits() const { return FBits; }
 
-    constexpr bool Contains(E item) const { return (Bits & Bit(item)) != 0; }
-    constexpr bool Empty() const { return Bits == 0; }
+    constexpr bool Contains(E item) const { return (FBits & Bit(item)) != 0; }
+    constexpr bool Empty() const { return FBits == 0; }
 
     TSet& Include(E item)
     {
-        Bits |= Bit(item);
+        FBits |= Bit(item);
         return *this;
     }
     TSet& Exclude(E item)
     {
-        Bits &= ~Bit(item);
+        FBits &= ~Bit(item);
         return *this;
     }
 
-    constexpr TSet operator+(TSet other) const { return FromBits(Bits | other.Bits); }
-    constexpr TSet operator-(TSet other) const { return FromBits(Bits & ~other.Bits); }
-    constexpr TSet operator*(TSet other) const { return FromBits(Bits & other.Bits); }
-    constexpr TSet operator+(E item) const { return FromBits(Bits | Bit(item)); }
-    constexpr TSet operator-(E item) const { return FromBits(Bits & ~Bit(item)); }
-    constexpr bool operator==(TSet other) const { return Bits == other.Bits; }
-    constexpr bool operator!=(TSet other) const { return Bits != other.Bits; }
+    constexpr TSet operator+(TSet other) const { return FromBits(FBits | other.FBits); }
+    constexpr TSet operator-(TSet other) const { return FromBits(FBits & ~other.FBits); }
+    constexpr TSet operator*(TSet other) const { return FromBits(FBits & other.FBits); }
+    constexpr TSet operator+(E item) const { return FromBits(FBits | Bit(item)); }
+    constexpr TSet operator-(E item) const { return FromBits(FBits & ~Bit(item)); }
+    constexpr bool operator==(TSet other) const { return FBits == other.FBits; }
+    constexpr bool operator!=(TSet other) const { return FBits != other.FBits; }
 
 private:
     static constexpr uint32_t Bit(E item) { return uint32_t(1) << static_cast<unsigned>(item); }
-    uint32_t Bits = 0;
+    uint32_t FBits = 0;
 };

@@ -11,7 +11,7 @@ IMPLEMENT_CLASS(TResourceStream) {}
 
 void TStream::SetPosition(size_t position)
 {
-    Pos = position < Size() ? position : Size();
+    FPos = position < Size() ? position : Size();
 }
 
 void TStream::ReadBuffer(void* buffer, size_t count)
@@ -41,27 +41,27 @@ void TStream::WriteInt32(int32_t value)
     WriteBuffer(bytes, 4);
 }
 
-TMemoryStream::TMemoryStream(std::vector<uint8_t> bytes) : Bytes(std::move(bytes))
+TMemoryStream::TMemoryStream(std::vector<uint8_t> bytes) : FBytes(std::move(bytes))
 {
 }
 
 size_t TMemoryStream::Read(void* buffer, size_t count)
 {
-    size_t available = Bytes.size() - Pos;
+    size_t available = FBytes.size() - FPos;
     size_t n = count < available ? count : available;
     if (n)
-        std::memcpy(buffer, Bytes.data() + Pos, n);
-    Pos += n;
+        std::memcpy(buffer, FBytes.data() + FPos, n);
+    FPos += n;
     return n;
 }
 
 size_t TMemoryStream::Write(const void* buffer, size_t count)
 {
-    if (Pos + count > Bytes.size())
-        Bytes.resize(Pos + count);
+    if (FPos + count > FBytes.size())
+        FBytes.resize(FPos + count);
     if (count)
-        std::memcpy(Bytes.data() + Pos, buffer, count);
-    Pos += count;
+        std::memcpy(FBytes.data() + FPos, buffer, count);
+    FPos += count;
     return count;
 }
 
@@ -72,17 +72,17 @@ TResourceStream::TResourceStream(HINSTANCE instance, const std::string& name, LP
     if (!data)
         throw EResNotFound(Format("Resource %s not found", name.c_str()));
     // Resource memory belongs to the module and lives as long as it does.
-    Bytes = static_cast<const uint8_t*>(LockResource(data));
-    Length = SizeofResource(instance, info);
+    FBytes = static_cast<const uint8_t*>(LockResource(data));
+    FLength = SizeofResource(instance, info);
 }
 
 size_t TResourceStream::Read(void* buffer, size_t count)
 {
-    size_t available = Length - Pos;
+    size_t available = FLength - FPos;
     size_t n = count < available ? count : available;
     if (n)
-        std::memcpy(buffer, Bytes + Pos, n);
-    Pos += n;
+        std::memcpy(buffer, FBytes + FPos, n);
+    FPos += n;
     return n;
 }
 

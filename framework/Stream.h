@@ -17,7 +17,7 @@ public:
     virtual size_t Read(void* buffer, size_t count) = 0;
     virtual size_t Write(const void* buffer, size_t count) = 0;
     virtual size_t Size() const = 0;
-    size_t Position() const { return Pos; }
+    size_t Position() const { return FPos; }
     void SetPosition(size_t position);
 
     // Exactly count bytes, or EStreamError.
@@ -27,7 +27,7 @@ public:
     void WriteInt32(int32_t value);
 
 protected:
-    size_t Pos = 0;
+    size_t FPos = 0;
 };
 
 class TMemoryStream : public TStream {
@@ -37,11 +37,11 @@ public:
     explicit TMemoryStream(std::vector<uint8_t> bytes);
     size_t Read(void* buffer, size_t count) override;
     size_t Write(const void* buffer, size_t count) override;
-    size_t Size() const override { return Bytes.size(); }
-    const std::vector<uint8_t>& Data() const { return Bytes; }
+    size_t Size() const override { return FBytes.size(); }
+    const std::vector<uint8_t>& Data() const { return FBytes; }
 
 private:
-    std::vector<uint8_t> Bytes;
+    std::vector<uint8_t> FBytes;
 };
 
 // A resource of a module, read in place. A missing resource raises
@@ -52,10 +52,10 @@ public:
     TResourceStream(HINSTANCE instance, const std::string& name, LPCSTR type);
     size_t Read(void* buffer, size_t count) override;
     size_t Write(const void* buffer, size_t count) override;
-    size_t Size() const override { return Length; }
-    const uint8_t* Memory() const { return Bytes; }
+    size_t Size() const override { return FLength; }
+    const uint8_t* Memory() const { return FBytes; }
 
 private:
-    const uint8_t* Bytes = nullptr;
-    size_t Length = 0;
+    const uint8_t* FBytes = nullptr;
+    size_t FLength = 0;
 };

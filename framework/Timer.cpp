@@ -2,11 +2,14 @@
 
 #include "framework/Application.h"
 #include "framework/ClassBuilder.h"
+#include "framework/Exceptions.h"
 #include "framework/Finalization.h"
 #include "framework/UtilityWindow.h"
 
 #include <map>
 #include <memory>
+
+TSetTimerFunction SetTimerFunction = SetTimer;
 
 IMPLEMENT_CLASS(TTimer)
 {
@@ -19,6 +22,14 @@ IMPLEMENT_CLASS(TTimer)
 // Lets the shared window reach the protected Timer of a component.
 struct TTimerAccess {
     static void Fire(TTimer* timer) { timer->Timer(); }
+    static TTimer* NextWaiting(TTimer* timer) { return timer->FNextWaiting; }
+    static void Retry(TTimer* timer)
+    {
+        timer->FWaiting = false;
+        timer->FNextWaiting = nullptr;
+        timer->FEnabled = true;
+        timer->UpdateTimer();
+    }
 };
 
 namespace {
@@ -27,35 +38,35 @@ namespace {
 // with the identifiers in use.
 class TTimerWindow {
 public:
-    TTimerWindow() : Window(TWndMethod::Bind<&TTimerWindow::WndProc>(this)) {}
+    TTimerWindow() : FWindow(TWndMethod::Bind<&TTimerWindow::WndProc>(this)) {}
 
-    HWND Handle() const { return Window.Handle(); }
+    HWND Handle() const { return FWindow.Handle(); }
 
     UINT_PTR Register(TTimer* timer)
     {
         do {
-            NextId = NextId >= 0x7FFF ? 1 : NextId + 1;
-        } while (Timers.count(NextId));
-        Timers[NextId] = timer;
-        return NextId;
+            FNextId = FNextId >= 0x7FFF ? 1 : FNextId + 1;
+        } while (FTimers.count(FNextId));
+        FTimers[FNextId] = timer;
+        return FNextId;
     }
-    void Unregister(UINT_PTR id) { Timers.erase(id); }
+    void Unregister(UINT_PTR id) { FTimers.erase(id); }
 
 private:
     void WndProc(TMessage& message)
     {
         if (message.Msg == WM_TIMER) {
-            auto found = Timers.find(message.WParam);
-            if (found != Timers.end())
+            auto found = FTimers.find(message.WParam);
+            if (found != FTimers.end())
                 TTimerAccess::Fire(found->second);
             return;
         }
-        Window.DefaultHandler(message);
+        FWindow.DefaultHandler(message);
     }
 
-    TUtilityWindow Window;
-    std::map<UINT_PTR, TTimer*> Timers;
-    UINT_PTR NextId = 0;
+    TUtilityWindow FWindow;
+    std::map<UINT_PTR, TTimer*> FTimers;
+    UINT_PTR FNextId = 0;
 };
 
 std::unique_ptr<TTimerWindow>& TimerWindowSlot()
@@ -74,6 +85,21 @@ TTimerWindow& TimerWindow()
     return *slot;
 }
 
+// The timers whose start failed, linked through the timers themselves so
+// that keeping the list needs no memory when there is little.
+TTimer* FirstWaiting = nullptr;
+
+}
+
+void RetryWaitingTimers()
+{
+    TTimer* waiting = FirstWaiting;
+    FirstWaiting = nullptr;
+    while (waiting) {
+        TTimer* timer = waiting;
+        waiting = TTimerAccess::NextWaiting(timer);
+        TTimerAccess::Retry(timer);
+    }
 }
 
 TTimer::TTimer(TComponent* owner) : TComponent(owner)
@@ -83,11 +109,14 @@ TTimer::TTimer(TComponent* owner) : TComponent(owner)
 TTimer::~TTimer()
 {
     StopTimer();
+    StopWaiting();
 }
 
 void TTimer::SetEnabled(bool enabled)
 {
-    if (enabled == FEnabled)
+    // A timer waiting for a retry is off, but switching it off still ends
+    // the waiting.
+    if (enabled == FEnabled && !FWaiting)
         return;
     FEnabled = enabled;
     UpdateTimer();
@@ -125,18 +154,60 @@ void TTimer::StopTimer()
     FId = 0;
 }
 
+void TTimer::StopWaiting()
+{
+    if (!FWaiting)
+        return;
+    for (TTimer** link = &FirstWaiting; *link; link = &(*link)->FNextWaiting)
+        if (*link == this) {
+            *link = FNextWaiting;
+            break;
+        }
+    FNextWaiting = nullptr;
+    FWaiting = false;
+}
+
+bool TTimer::StartTimer()
+{
+    try {
+        TTimerWindow& window = TimerWindow();
+        UINT_PTR id = window.Register(this);
+        if (!SetTimerFunction(window.Handle(), id, FInterval, nullptr)) {
+            window.Unregister(id);
+            return false;
+        }
+        FId = id;
+        return true;
+    } catch (...) {
+        // No memory for the list or no window: no timer either.
+        return false;
+    }
+}
+
 void TTimer::UpdateTimer()
 {
     StopTimer();
+    StopWaiting();
     if (!FEnabled || FInterval == 0 || !FOnTimer || IsLoading() || IsDesigning() || IsDestroying())
         return;
-    TTimerWindow& window = TimerWindow();
-    UINT_PTR id = window.Register(this);
-    if (!SetTimer(window.Handle(), id, FInterval, nullptr)) {
-        window.Unregister(id);
-        throw EOutOfResources("Not enough timers available");
+    if (StartTimer()) {
+        FFailureReported = false;
+        return;
     }
-    FId = id;
+    // Off until a retry succeeds; the caller goes on (a meter whose
+    // start-up stopped here would never sample at all).
+    FEnabled = false;
+    FWaiting = true;
+    FNextWaiting = FirstWaiting;
+    FirstWaiting = this;
+    if (FFailureReported || !Application)
+        return;
+    FFailureReported = true;
+    try {
+        throw EOutOfResources("Not enough timers available");
+    } catch (...) {
+        Application->HandleException(this);
+    }
 }
 
 void TTimer::Timer()

@@ -16,16 +16,16 @@ class TSinglePrecisionFpu {
 public:
     TSinglePrecisionFpu()
     {
-        __asm__ __volatile__("fnstcw %0" : "=m"(Saved) : : "memory");
-        unsigned short single = static_cast<unsigned short>(Saved & ~0x0F00);
+        __asm__ __volatile__("fnstcw %0" : "=m"(FSaved) : : "memory");
+        unsigned short single = static_cast<unsigned short>(FSaved & ~0x0F00);
         __asm__ __volatile__("fldcw %0" : : "m"(single) : "memory");
     }
-    ~TSinglePrecisionFpu() { __asm__ __volatile__("fldcw %0" : : "m"(Saved) : "memory"); }
+    ~TSinglePrecisionFpu() { __asm__ __volatile__("fldcw %0" : : "m"(FSaved) : "memory"); }
     TSinglePrecisionFpu(const TSinglePrecisionFpu&) = delete;
     TSinglePrecisionFpu& operator=(const TSinglePrecisionFpu&) = delete;
 
 private:
-    unsigned short Saved = 0;
+    unsigned short FSaved = 0;
 };
 
 int RoundToByte(float value)
@@ -96,21 +96,21 @@ __attribute__((noinline, noipa)) uint32_t ShiftUnguarded(uint32_t pixel, int del
 // colour. Past half full it stops remembering and computes the rest.
 class TShiftCache {
 public:
-    explicit TShiftCache(int delta) : Delta(delta), Keys(Size, Unused), Values(Size) {}
+    explicit TShiftCache(int delta) : FDelta(delta), FKeys(Size, Unused), FValues(Size) {}
 
     uint32_t Shift(uint32_t colour)
     {
         size_t slot = (colour * 2654435761u) >> (32 - SizeBits);
-        while (Keys[slot] != Unused) {
-            if (Keys[slot] == colour)
-                return Values[slot];
+        while (FKeys[slot] != Unused) {
+            if (FKeys[slot] == colour)
+                return FValues[slot];
             slot = (slot + 1) & (Size - 1);
         }
-        const uint32_t shifted = ShiftUnguarded(colour, Delta);
-        if (Used < Size / 2) {
-            Keys[slot] = colour;
-            Values[slot] = shifted;
-            ++Used;
+        const uint32_t shifted = ShiftUnguarded(colour, FDelta);
+        if (FUsed < Size / 2) {
+            FKeys[slot] = colour;
+            FValues[slot] = shifted;
+            ++FUsed;
         }
         return shifted;
     }
@@ -121,10 +121,10 @@ private:
     // Colours have 24 bits: this key is never one.
     static constexpr uint32_t Unused = 0xFFFFFFFFu;
 
-    int Delta;
-    std::vector<uint32_t> Keys;
-    std::vector<uint32_t> Values;
-    size_t Used = 0;
+    int FDelta;
+    std::vector<uint32_t> FKeys;
+    std::vector<uint32_t> FValues;
+    size_t FUsed = 0;
 };
 
 } // namespace

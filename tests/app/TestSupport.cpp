@@ -16,14 +16,14 @@ std::string TempFileName(const std::string& suffix)
     return Format("%squorvel-test-%lu-%s", folder, GetCurrentProcessId(), suffix.c_str());
 }
 
-TScratchKey::TScratchKey(const std::string& path) : path_(path)
+TScratchKey::TScratchKey(const std::string& path) : FPath(path)
 {
-    DeleteKeyTree(HKEY_CURRENT_USER, path_);
+    DeleteKeyTree(HKEY_CURRENT_USER, FPath);
 }
 
 TScratchKey::~TScratchKey()
 {
-    DeleteKeyTree(HKEY_CURRENT_USER, path_);
+    DeleteKeyTree(HKEY_CURRENT_USER, FPath);
 }
 
 namespace {
@@ -37,11 +37,11 @@ TTestWindow::TTestWindow(DWORD style)
     windowClass.hInstance = GetModuleHandleA(nullptr);
     windowClass.lpszClassName = TestWindowClass;
     RegisterClassA(&windowClass);
-    handle_ = CreateWindowExA(0, TestWindowClass, "test", style, 10, 10, 200, 100, nullptr,
+    FHandle = CreateWindowExA(0, TestWindowClass, "test", style, 10, 10, 200, 100, nullptr,
                               nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 
 TTestWindow::~TTestWindow()
 {
-    DestroyWindow(handle_);
+    DestroyWindow(FHandle);
 }

@@ -22,7 +22,7 @@ public:
     TScratchKey& operator=(const TScratchKey&) = delete;
 
 private:
-    std::string path_;
+    std::string FPath;
 };
 
 // A plain visible top-level window of the test's thread.
@@ -32,8 +32,8 @@ public:
     ~TTestWindow();
     TTestWindow(const TTestWindow&) = delete;
     TTestWindow& operator=(const TTestWindow&) = delete;
-    HWND Handle() const { return handle_; }
+    HWND Handle() const { return FHandle; }
 
 private:
-    HWND handle_;
+    HWND FHandle;
 };

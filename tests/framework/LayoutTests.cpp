@@ -116,6 +116,9 @@ TEST_CASE("Long double values survive a round trip exactly")
     TGadget* gadget = Create<TGadget>(form);
     gadget->SetName("G");
     gadget->Ratio = 1.0L / 3.0L;
+    // The form's fields are bound to components of their own.
+    Create<TGadget>(form)->SetName("First");
+    Create<TGadget>(form)->SetName("Second");
     TTestForm* copy = ReadForm(WriteLayout(form).c_str());
     TGadget* read = dynamic_cast<TGadget*>(copy->FindComponent("G"));
     REQUIRE(read != nullptr);
@@ -129,10 +132,16 @@ TEST_CASE("A reference to a component of another form")
     TTestForm* main = ReadForm("object MainForm: TTestForm\n"
                                "  object Engine: TGadget\n"
                                "  end\n"
+                               "  object First: TGadget\n"
+                               "  end\n"
+                               "  object Second: TGadget\n"
+                               "  end\n"
                                "end\n");
     TTestForm* other = ReadForm("object OtherForm: TTestForm\n"
                                 "  object First: TGadget\n"
                                 "    Buddy = MainForm.Engine\n"
+                                "  end\n"
+                                "  object Second: TGadget\n"
                                 "  end\n"
                                 "end\n");
     TComponent* engine = main->FindComponent("Engine");
@@ -171,4 +180,7 @@ TEST_CASE("A malformed layout names the layout, the line and the property")
           "Layout 'TESTLAYOUT', line 3: unterminated string");
     CHECK(failure("object F: TTestForm\n  object G: TGadget\n  object G: TGadget\n  end\n  end\nend\n") ==
           "Layout 'TESTLAYOUT', line 3: A component named G already exists");
+    // A field of the form that the layout gives no component would stay null.
+    CHECK(failure("object F: TTestForm\n  object First: TGadget\n  end\nend\n") ==
+          "Layout 'TESTLAYOUT', line 1, property 'Second': field without a component in the layout");
 }

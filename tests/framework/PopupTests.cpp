@@ -26,21 +26,21 @@ public:
         WPARAM Code;
     };
 
-    explicit TTypist(std::deque<TKey> keys, unsigned interval = 30) : Keys(std::move(keys))
+    explicit TTypist(std::deque<TKey> keys, unsigned interval = 30) : FKeys(std::move(keys))
     {
-        Timer = Create<TTimer>(nullptr);
-        Timer->SetInterval(interval);
-        Timer->SetOnTimer(TNotifyEvent::Bind<&TTypist::Tick>(this));
+        FTimer = Create<TTimer>(nullptr);
+        FTimer->SetInterval(interval);
+        FTimer->SetOnTimer(TNotifyEvent::Bind<&TTypist::Tick>(this));
     }
-    ~TTypist() { Timer->Free(); }
+    ~TTypist() { FTimer->Free(); }
 
     static TKey Char(char c) { return TKey{WM_CHAR, static_cast<WPARAM>(c)}; }
     static TKey Key(WPARAM vk) { return TKey{WM_KEYDOWN, vk}; }
 
     void Reset(std::deque<TKey> keys)
     {
-        Keys = std::move(keys);
-        Idle = 0;
+        FKeys = std::move(keys);
+        FIdle = 0;
         SawMenu = false;
     }
 
@@ -54,19 +54,19 @@ private:
         if (!menu || !IsWindowVisible(menu))
             return;
         SawMenu = true;
-        if (!Keys.empty()) {
-            TKey key = Keys.front();
-            Keys.pop_front();
+        if (!FKeys.empty()) {
+            TKey key = FKeys.front();
+            FKeys.pop_front();
             PostMessageA(menu, key.Message, key.Code, 0);
-        } else if (++Idle > 100) {
+        } else if (++FIdle > 100) {
             ++Forced;
             PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
         }
     }
 
-    std::deque<TKey> Keys;
-    int Idle = 0;
-    TTimer* Timer = nullptr;
+    std::deque<TKey> FKeys;
+    int FIdle = 0;
+    TTimer* FTimer = nullptr;
 };
 
 struct TPaintLog {

@@ -144,12 +144,12 @@ bool TXPMenuFixture::Contains(const RECT& area, COLORREF color)
     return false;
 }
 
-TForcedColorDepth::TForcedColorDepth(int bits) : Saved(ForcedDisplayBitsPerPixel)
+TForcedColorDepth::TForcedColorDepth(int bits) : FSaved(ForcedDisplayBitsPerPixel)
 {
     ForcedDisplayBitsPerPixel = bits;
 }
 
 TForcedColorDepth::~TForcedColorDepth()
 {
-    ForcedDisplayBitsPerPixel = Saved;
+    ForcedDisplayBitsPerPixel = FSaved;
 }

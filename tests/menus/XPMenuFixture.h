@@ -57,5 +57,5 @@ public:
     ~TForcedColorDepth();
 
 private:
-    int Saved;
+    int FSaved;
 };

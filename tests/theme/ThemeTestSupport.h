@@ -35,15 +35,15 @@ public:
 // Installs itself as the screen's form list for its lifetime.
 class TFormListStandIn : public INgFormList {
 public:
-    TFormListStandIn() : Previous(SetThemedFormList(this)) {}
-    ~TFormListStandIn() { SetThemedFormList(Previous); }
+    TFormListStandIn() : FPrevious(SetThemedFormList(this)) {}
+    ~TFormListStandIn() { SetThemedFormList(FPrevious); }
     int FormCount() const override { return static_cast<int>(List.size()); }
     TComponent* Forms(int index) const override { return List.at(static_cast<size_t>(index)); }
     void InvalidateForm(TComponent* form) const override { ThemeWalkLog.push_back("invalidate " + form->Name()); }
     std::vector<TComponent*> List;
 
 private:
-    INgFormList* Previous;
+    INgFormList* FPrevious;
 };
 
 // A theme class that can draw and counts the hue changes it gets.

@@ -6,10 +6,10 @@
 
 uint32_t TBenchRandom::Next()
 {
-    State ^= State << 13;
-    State ^= State >> 17;
-    State ^= State << 5;
-    return State;
+    FState ^= FState << 13;
+    FState ^= FState >> 17;
+    FState ^= FState << 5;
+    return FState;
 }
 
 void FillWorstCase(uint32_t* pixels, size_t count, TBenchRandom& random)

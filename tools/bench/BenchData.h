@@ -9,13 +9,13 @@
 // Deterministic pseudo-random numbers (xorshift).
 class TBenchRandom {
 public:
-    explicit TBenchRandom(uint32_t seed) : State(seed) {}
+    explicit TBenchRandom(uint32_t seed) : FState(seed) {}
     uint32_t Next();
     // Uniform in [low, high].
     uint32_t Between(uint32_t low, uint32_t high) { return low + Next() % (high - low + 1); }
 
 private:
-    uint32_t State;
+    uint32_t FState;
 };
 
 // Random colours with alpha uniformly in 1..254: every pixel blends.

@@ -52,10 +52,38 @@ double BestSeconds(const std::function<void()>& prepare, const std::function<voi
     return best;
 }
 
+// Every rate measured, for the ratios to memcpy at the end.
+std::vector<std::pair<std::string, double>> Rates;
+
 void Print(const std::string& name, double value, const char* unit)
 {
     std::printf("%s %.1f %s\n", name.c_str(), value, unit);
     std::fflush(stdout);
+    if (std::strcmp(unit, "Mpix/s") == 0)
+        Rates.emplace_back(name, value);
+}
+
+// Each rate over memcpy's in the same run: the "/cached" ones over
+// memcpy/cached, the others over memcpy.
+void PrintRatios()
+{
+    auto rateOf = [](const std::string& name) {
+        for (const auto& [rateName, rate] : Rates)
+            if (rateName == name)
+                return rate;
+        return 0.0;
+    };
+    const double memcpyRate = rateOf("memcpy");
+    const double cachedRate = rateOf("memcpy/cached");
+    for (const auto& [name, rate] : Rates) {
+        const bool cached = name.size() > 7 && name.compare(name.size() - 7, 7, "/cached") == 0;
+        const double base = cached ? cachedRate : memcpyRate;
+        if (name.compare(0, 6, "memcpy") == 0 || base <= 0)
+            continue;
+        std::string ratioName = name;
+        ratioName.insert(cached ? name.size() - 7 : name.size(), "/memcpy");
+        std::printf("%s %.2f ratio\n", ratioName.c_str(), rate / base);
+    }
 }
 
 double Mpix(double pixels, double seconds)
@@ -65,35 +93,35 @@ double Mpix(double pixels, double seconds)
 
 class TBench {
 public:
-    TBench() : Random(2024)
+    TBench() : FRandom(2024)
     {
-        Source = MakeBitmap();
-        Background = MakeBitmap();
-        FillWorstCase(Source->Bits(), Pixels, Random);
-        FillOpaque(Background->Bits(), Pixels, Random);
-        WorstTargets.resize(Copies * Pixels);
-        SkinTargets.resize(Copies * Pixels);
-        FillWorstCase(WorstTargets.data(), WorstTargets.size(), Random);
-        FillSkinLike(SkinTargets.data(), SkinTargets.size(), Random);
+        FSource = MakeBitmap();
+        FBackground = MakeBitmap();
+        FillWorstCase(FSource->Bits(), Pixels, FRandom);
+        FillOpaque(FBackground->Bits(), Pixels, FRandom);
+        FWorstTargets.resize(Copies * Pixels);
+        FSkinTargets.resize(Copies * Pixels);
+        FillWorstCase(FWorstTargets.data(), FWorstTargets.size(), FRandom);
+        FillSkinLike(FSkinTargets.data(), FSkinTargets.size(), FRandom);
         for (int k = 0; k < Copies; ++k)
-            Targets.push_back(MakeBitmap());
+            FTargets.push_back(MakeBitmap());
     }
 
     double Memcpy()
     {
         const double seconds = BestSeconds([] {}, [&] {
             for (int k = 0; k < Copies; ++k)
-                std::memcpy(Targets[k]->Bits(), Background->Bits(), Pixels * 4);
+                std::memcpy(FTargets[k]->Bits(), FBackground->Bits(), Pixels * 4);
         });
         return Mpix(Copies * Pixels, seconds);
     }
 
     double BlendPixels()
     {
-        const uint32_t* src = Source->Bits();
+        const uint32_t* src = FSource->Bits();
         const double seconds = BestSeconds([] {}, [&] {
             for (int k = 0; k < Copies; ++k) {
-                uint32_t* dst = Targets[k]->Bits();
+                uint32_t* dst = FTargets[k]->Bits();
                 for (size_t i = 0; i < Pixels; ++i)
                     dst[i] = BlendPixel(src[i], dst[i]);
             }
@@ -107,7 +135,7 @@ public:
         const RECT all{0, 0, Side, Side};
         const double seconds = BestSeconds([&] { Refill(data); }, [&] {
             for (int k = 0; k < Copies; ++k)
-                Targets[k]->MergeUnder(*Background, 0, 0, all);
+                FTargets[k]->MergeUnder(*FBackground, 0, 0, all);
         });
         return Mpix(Copies * Pixels, seconds);
     }
@@ -115,12 +143,12 @@ public:
     double DrawRect()
     {
         const RECT all{0, 0, Side, Side};
-        Source->SetPerPixelAlpha(true);
+        FSource->SetPerPixelAlpha(true);
         const double seconds = BestSeconds([] {}, [&] {
             for (int k = 0; k < Copies; ++k)
-                Source->DrawRect(*Targets[k], 0, 0, all);
+                FSource->DrawRect(*FTargets[k], 0, 0, all);
         });
-        Source->SetPerPixelAlpha(false);
+        FSource->SetPerPixelAlpha(false);
         return Mpix(Copies * Pixels, seconds);
     }
 
@@ -129,11 +157,11 @@ public:
         const RECT all{0, 0, Side, Side};
         uint32_t value = 0;
         const double seconds = BestSeconds(
-            [&] { value = (Random.Next() & 0x00FFFFFFu) | Random.Between(1, 254) << 24; },
+            [&] { value = (FRandom.Next() & 0x00FFFFFFu) | FRandom.Between(1, 254) << 24; },
             [&] {
                 for (int k = 0; k < Copies; ++k) {
-                    Targets[k]->SetPerPixelAlpha(true);
-                    Targets[k]->FillRect(all, value);
+                    FTargets[k]->SetPerPixelAlpha(true);
+                    FTargets[k]->FillRect(all, value);
                 }
             });
         return Mpix(Copies * Pixels, seconds);
@@ -145,20 +173,20 @@ public:
         uint32_t from = 0, to = 0;
         const double seconds = BestSeconds(
             [&] {
-                from = (Random.Next() & 0x00FFFFFFu) | Random.Between(1, 254) << 24;
-                to = (Random.Next() & 0x00FFFFFFu) | Random.Between(1, 254) << 24;
+                from = (FRandom.Next() & 0x00FFFFFFu) | FRandom.Between(1, 254) << 24;
+                to = (FRandom.Next() & 0x00FFFFFFu) | FRandom.Between(1, 254) << 24;
             },
             [&] {
                 for (int k = 0; k < Copies; ++k) {
-                    Targets[k]->SetPerPixelAlpha(true);
-                    Targets[k]->GradientFill(all, from, to, vertical);
+                    FTargets[k]->SetPerPixelAlpha(true);
+                    FTargets[k]->GradientFill(all, from, to, vertical);
                 }
             });
         return Mpix(Copies * Pixels, seconds);
     }
 
-    const std::vector<uint32_t>& WorstCase() const { return WorstTargets; }
-    const std::vector<uint32_t>& SkinLike() const { return SkinTargets; }
+    const std::vector<uint32_t>& WorstCase() const { return FWorstTargets; }
+    const std::vector<uint32_t>& SkinLike() const { return FSkinTargets; }
 
 private:
     static TOwned<TKsBitmap> MakeBitmap()
@@ -171,15 +199,15 @@ private:
     void Refill(const std::vector<uint32_t>& data)
     {
         for (int k = 0; k < Copies; ++k)
-            std::memcpy(Targets[k]->Bits(), data.data() + k * Pixels, Pixels * 4);
+            std::memcpy(FTargets[k]->Bits(), data.data() + k * Pixels, Pixels * 4);
     }
 
-    TBenchRandom Random;
-    TOwned<TKsBitmap> Source;
-    TOwned<TKsBitmap> Background;
-    std::vector<TOwned<TKsBitmap>> Targets;
-    std::vector<uint32_t> WorstTargets;
-    std::vector<uint32_t> SkinTargets;
+    TBenchRandom FRandom;
+    TOwned<TKsBitmap> FSource;
+    TOwned<TKsBitmap> FBackground;
+    std::vector<TOwned<TKsBitmap>> FTargets;
+    std::vector<uint32_t> FWorstTargets;
+    std::vector<uint32_t> FSkinTargets;
 };
 
 // Both atlases re-tinted, as every hue change does; in milliseconds. The
@@ -202,6 +230,8 @@ void BenchChangeHue()
         inactive->ChangeHue(30);
     });
     Print("ChangeHue", fast * 1000, "ms");
+    const double pixels = double(active->Width()) * active->Height() + double(inactive->Width()) * inactive->Height();
+    Rates.emplace_back("ChangeHue", Mpix(pixels, fast));
 
     auto direct = [](TKsBitmap& atlas) {
         uint32_t* bits = atlas.Bits();
@@ -229,6 +259,7 @@ void BenchFormFrame()
                 luna->DrawFormFrame(*frame, 306, 209, rect, (i & 1) != 0, 1);
         });
         Print("DrawFormFrame", seconds / Calls * 1e6, "us");
+        Rates.emplace_back("DrawFormFrame", Mpix(306.0 * 209 * Calls, seconds));
     } catch (const Exception& error) {
         std::fprintf(stderr, "note: DrawFormFrame unavailable: %s\n", error.what());
         std::printf("DrawFormFrame unavailable -\n");
@@ -283,29 +314,25 @@ int main(int argc, char** argv)
         }
     try {
         StartFramework();
-        std::fprintf(stderr, "note: %dx%d pixels x %d bitmaps per round, fastest of %d rounds; blending path %s\n",
-                     Side, Side, Copies, Rounds, KsSimdName(KsBlendPath()));
-        const double cachedRatio = [] {
+        std::fprintf(stderr, "note: %dx%d pixels x %d bitmaps per round, fastest of %d rounds\n", Side, Side,
+                     Copies, Rounds);
+        std::printf("kernel %s chosen\n", KsSimdName(KsBlendPath()));
+        {
             const int side = Side;
             Side = CachedSide;
             Pixels = size_t(Side) * Side;
             TBench cached;
-            const double copy = cached.Memcpy();
-            const double merge = cached.MergeUnder(cached.WorstCase());
-            Print("memcpy/cached", copy, "Mpix/s");
-            Print("MergeUnder/cached", merge, "Mpix/s");
+            Print("memcpy/cached", cached.Memcpy(), "Mpix/s");
+            Print("MergeUnder/cached", cached.MergeUnder(cached.WorstCase()), "Mpix/s");
             Print("MergeUnderMix/cached", cached.MergeUnder(cached.SkinLike()), "Mpix/s");
             Print("DrawRect/cached", cached.DrawRect(), "Mpix/s");
             Side = side;
             Pixels = size_t(Side) * Side;
-            return merge / copy;
-        }();
+        }
         TBench bench;
-        const double memcpyRate = bench.Memcpy();
-        Print("memcpy", memcpyRate, "Mpix/s");
+        Print("memcpy", bench.Memcpy(), "Mpix/s");
         Print("BlendPixel", bench.BlendPixels(), "Mpix/s");
-        const double merge = bench.MergeUnder(bench.WorstCase());
-        Print("MergeUnder", merge, "Mpix/s");
+        Print("MergeUnder", bench.MergeUnder(bench.WorstCase()), "Mpix/s");
         Print("DrawRect", bench.DrawRect(), "Mpix/s");
         Print("FillRect", bench.FillRect(), "Mpix/s");
         Print("GradientFill", bench.GradientFill(false), "Mpix/s");
@@ -315,8 +342,6 @@ int main(int argc, char** argv)
         BenchFormFrame();
         BenchProgressBar();
         BenchSkinnedFrame();
-        std::printf("MergeUnder/memcpy %.2f ratio\n", merge / memcpyRate);
-        std::printf("MergeUnder/memcpy/cached %.2f ratio\n", cachedRatio);
 
         const TKsSimd chosen = KsBlendPath();
         for (TKsSimd simd : {TKsSimd::Scalar, TKsSimd::Mmx, TKsSimd::Sse2}) {
@@ -329,6 +354,7 @@ int main(int argc, char** argv)
             Print("FillRect" + path, bench.FillRect(), "Mpix/s");
         }
         KsSetBlendPath(chosen);
+        PrintRatios();
     } catch (const std::exception& error) {
         std::fprintf(stderr, "bench: %s\n", error.what());
         return 1;

@@ -41,7 +41,7 @@ bool IsIconStatic(HWND window)
 // A 32-bit top-down bitmap of the given size with a memory DC.
 class TPixels {
 public:
-    TPixels(int width, int height) : width_(width), height_(height)
+    TPixels(int width, int height) : FWidth(width), FHeight(height)
     {
         BITMAPINFO info = {};
         info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -49,39 +49,39 @@ public:
         info.bmiHeader.biHeight = -height;
         info.bmiHeader.biPlanes = 1;
         info.bmiHeader.biBitCount = 32;
-        dc_ = CreateCompatibleDC(nullptr);
+        FDC = CreateCompatibleDC(nullptr);
         void* bits = nullptr;
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        bits_ = static_cast<uint32_t*>(bits);
-        old_ = SelectObject(dc_, bitmap_);
+        FBitmap = CreateDIBSection(FDC, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        FBits = static_cast<uint32_t*>(bits);
+        FOld = SelectObject(FDC, FBitmap);
     }
     ~TPixels()
     {
-        SelectObject(dc_, old_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
+        SelectObject(FDC, FOld);
+        DeleteObject(FBitmap);
+        DeleteDC(FDC);
     }
     TPixels(const TPixels&) = delete;
     TPixels& operator=(const TPixels&) = delete;
 
-    HDC Dc() const { return dc_; }
-    uint32_t At(int x, int y) const { return bits_[y * width_ + x] & 0xFFFFFF; }
+    HDC Dc() const { return FDC; }
+    uint32_t At(int x, int y) const { return FBits[y * FWidth + x] & 0xFFFFFF; }
     void Fill(uint32_t pixel)
     {
         GdiFlush();
-        for (int i = 0; i < width_ * height_; ++i)
-            bits_[i] = pixel;
+        for (int i = 0; i < FWidth * FHeight; ++i)
+            FBits[i] = pixel;
     }
-    int Width() const { return width_; }
-    int Height() const { return height_; }
+    int Width() const { return FWidth; }
+    int Height() const { return FHeight; }
 
 private:
-    int width_;
-    int height_;
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ old_;
-    uint32_t* bits_;
+    int FWidth;
+    int FHeight;
+    HDC FDC;
+    HBITMAP FBitmap;
+    HGDIOBJ FOld;
+    uint32_t* FBits;
 };
 
 // Which standard icon the control shows, by comparing what is on screen
