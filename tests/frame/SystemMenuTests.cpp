@@ -2,12 +2,14 @@
 
 #include "frame/KsItems.h"
 #include "framework/Application.h"
+#include "framework/GdiObject.h"
 #include "framework/ScopeGuard.h"
 #include "tests/support/GdiCount.h"
 #include "tests/support/MessagePump.h"
 
 #include <doctest/doctest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
@@ -178,6 +180,14 @@ TEST_CASE_FIXTURE(TMenuFixture, "the keyboard walks the open menu, wrapping and 
             GetWindowRect(popup, &rect);
             CHECK(rect.left == origin.x);
             CHECK(rect.top == origin.y);
+            // The 4-pixel shadow darkens the form beside the menu, except
+            // in its top 4 rows.
+            TWindowDC screen(nullptr);
+            auto red = [&](int x, int y) { return GetRValue(GetPixel(screen.Get(), x, y)); };
+            const int background = red(rect.right + 2, rect.bottom - 10);
+            CHECK(std::abs(red(rect.right - 2, rect.bottom - 10) - (0x5F * 176 + background * 79) / 255) <= 8);
+            CHECK(std::abs(red(rect.right - 2, rect.top + 1) - background) <= 3);
+            CHECK(std::abs(red(rect.left + 20, rect.bottom - 2) - (0x5F * 176 + background * 79) / 255) <= 8);
         },
         ExpectSelected("Mi&nimize"), Key(VK_UP), ExpectSelected("&Close"), Key(VK_DOWN),
         ExpectSelected("Mi&nimize"), Key(VK_DOWN), Key(VK_DOWN), Key(VK_DOWN), ExpectSelected("Minimize to &Tray"),
