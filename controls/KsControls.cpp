@@ -134,7 +134,7 @@ bool TKsCustomControl::OwnerBlended() const
     auto* owner = dynamic_cast<TWinControl*>(Owner());
     if (!owner || !owner->HandleAllocated())
         return false;
-    return SendMessageA(owner->Handle(), KM_BLENDQUERY, 0, 0) != 0;
+    return SendMessageA(owner->Handle(), KM_ISBLENDED, 0, 0) != 0;
 }
 
 bool TKsCustomControl::IsAccelerator(WPARAM character) const

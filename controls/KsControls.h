@@ -11,17 +11,13 @@
 //    mouse tracker tells the control when the mouse comes and goes).
 // Descendants fill in PaintBackground and PaintForeground.
 
+#include "frame/KsForms.h"
 #include "framework/WinControl.h"
 #include "theme/KsBitmap.h"
 
 enum TKsBarOrientation { kboHorizontal, kboVertical };
 DECLARE_ENUM_INFO(TKsBarOrientation)
 
-// Sent to the owner form's window: non-zero when the form is blended, so
-// that sibling windows are left out of the background.
-constexpr UINT KM_BLENDQUERY = 1591;
-// Reserved; answered with 0.
-constexpr UINT KM_RESERVED = 1592;
 // The second parameter of the WM_ERASEBKGND a control sends its parent to
 // have the parent's background drawn into the control's buffer.
 constexpr LPARAM KsBackgroundCopy = 100;
@@ -66,7 +62,9 @@ public:
     // hidden control is only marked for its next paint.
     void RepaintNow();
 
-    // Whether the owner form says it is blended (KM_BLENDQUERY).
+    // Whether the owner form says it is blended (KM_ISBLENDED, answered by
+    // the skinned frame): then the sibling windows stay out of the
+    // background.
     bool OwnerBlended() const;
     // Whether a character offered as an access key (CM_DIALOGCHAR) is the
     // caption's, and the control can take the focus.

@@ -5,25 +5,12 @@
 #include "frame/KsForms.h"
 
 #include "framework/Form.h"
+#include "framework/ScopeGuard.h"
 #include "theme/KsEffects.h"
 
 #include <algorithm>
 
 namespace {
-
-// Every property change of the frame and its translucency flag restored
-// at the end of a scope, also when painting raises.
-class TRestoreFlag {
-public:
-    TRestoreFlag(bool& flag, bool value) : FFlag(flag), FSaved(flag) { flag = value; }
-    ~TRestoreFlag() { FFlag = FSaved; }
-    TRestoreFlag(const TRestoreFlag&) = delete;
-    TRestoreFlag& operator=(const TRestoreFlag&) = delete;
-
-private:
-    bool& FFlag;
-    bool FSaved;
-};
 
 int BufferStep(int size)
 {
@@ -76,7 +63,7 @@ void TKsCustomForm::UpdateBuffers()
     if (buffer.Empty() || W > buffer.Width() || H > buffer.Height() || W < buffer.Width() - 50 ||
         H < buffer.Height() - 50)
         buffer.SetSize(BufferStep(W), BufferStep(H));
-    TRestoreFlag painting(FPaintEnabled, false);
+    TScopedOverride<bool> painting(FPaintEnabled, false);
     SetRegion();
 }
 
@@ -139,12 +126,12 @@ void TKsCustomForm::PlayShowAnimation()
     TWindowDC screen(nullptr);
     if (!screen.Get())
         return;
-    TRestoreFlag animating(FAnimating, true);
+    TScopedOverride<bool> animating(FAnimating, true);
     CaptureBackdrop(false);
     FBackdrop->SetAlpha(255);
     TKsBitmap& buffer = *FFrameBuffer;
     {
-        TRestoreFlag active(FCaptionActive, true);
+        TScopedOverride<bool> active(FCaptionActive, true);
         PaintFrame(buffer);
         PaintBackground(buffer);
     }

@@ -19,9 +19,16 @@ namespace {
 
 THookList* Registry = nullptr;
 
+// The Ptr forms are the plain ones in a 32-bit build (the imports stay
+// SetWindowLongA and GetWindowLongA) and keep the x86-64 build correct.
 WNDPROC WindowProcOf(HWND window)
 {
-    return reinterpret_cast<WNDPROC>(GetWindowLongA(window, GWL_WNDPROC));
+    return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC));
+}
+
+void SetWindowProc(HWND window, WNDPROC procedure)
+{
+    SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
 }
 
 // A hook procedure left behind in a chain somebody else now sits on top
@@ -126,7 +133,7 @@ void TControlHook::Subclass()
     if (FWindow)
         AbandonProcedure();
     FPreviousProc = current;
-    SetWindowLongA(window, GWL_WNDPROC, reinterpret_cast<LONG>(HookProc()));
+    SetWindowProc(window, HookProc());
     FWindow = window;
 }
 
@@ -135,7 +142,7 @@ void TControlHook::Unsubclass()
     // PreviousProc first: the target may be going away when it is null.
     if (FPreviousProc && FWindow && IsWindow(FWindow)) {
         if (WindowProcOf(FWindow) == HookProc())
-            SetWindowLongA(FWindow, GWL_WNDPROC, reinterpret_cast<LONG>(FPreviousProc));
+            SetWindowProc(FWindow, FPreviousProc);
         else
             AbandonProcedure();
     }

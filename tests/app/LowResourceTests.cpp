@@ -1,3 +1,4 @@
+#include "tests/app/ExitFixture.h"
 #include "tests/app/MeterFixture.h"
 #include "tests/support/InjectedFailures.h"
 #include "tests/support/MessagePump.h"
@@ -165,79 +166,12 @@ TEST_CASE("After a failed registry write both switches show what the registry ho
     }
 }
 
-namespace {
-
-// Chooses an item of the tray menu as soon as the menu has opened, after
-// the controller's own popup handler has run.
-struct TChooseOnPopup {
-    TNotifyEvent Controller;
-    static UINT Command;
-    void Popup(TObject* sender)
-    {
-        Controller(sender);
-        SetTimer(nullptr, 0, 30, Choose);
-    }
-    static void CALLBACK Choose(HWND, UINT, UINT_PTR id, DWORD)
-    {
-        KillTimer(nullptr, id);
-        PostMessageA(TPopupMenu::PopupListWindow(), WM_COMMAND, Command, 0);
-        EndMenu();
-    }
-};
-UINT TChooseOnPopup::Command = 0;
-
-HWND TrayWindow = nullptr;
-void CALLBACK RightClickTray(HWND, UINT, UINT_PTR id, DWORD)
-{
-    KillTimer(nullptr, id);
-    SendMessageA(TrayWindow, TrayCallbackMessage, 0, WM_RBUTTONUP);
-}
-
-// Ends whatever loop runs after a generous wait, so that a lost Exit
-// fails the test instead of hanging it.
-bool GaveUp = false;
-void CALLBACK GiveUp(HWND, UINT, UINT_PTR id, DWORD)
-{
-    KillTimer(nullptr, id);
-    GaveUp = true;
-    if (HWND box = FindWindowA("#32770", "Exit test"))
-        PostMessageA(box, WM_COMMAND, IDOK, 0);
-    else
-        PostQuitMessage(99);
-}
-
-struct TExitFixture : TMeterFixture {
-    // The controller belongs to the test run's application; the loop that
-    // Exit ends is one of its own, so that its end leaves the test run's
-    // application as it was.
-    bool Created = (CreateForm(), true);
-    TApplication Loop;
-    TScopedOverride<TApplication*> Running{Application, &Loop};
-    TChooseOnPopup Chooser;
-    UINT_PTR GiveUpTimer = 0;
-
-    TExitFixture()
-    {
-        Form->tmQuorvel->SetEnabled(false);
-        Form->tmWarning->SetEnabled(false);
-        Chooser.Controller = Form->pmQuorvel->OnPopup;
-        Form->pmQuorvel->OnPopup = TNotifyEvent::Bind<&TChooseOnPopup::Popup>(&Chooser);
-        TChooseOnPopup::Command = Form->pmiExit->Command();
-        TrayWindow = Form->VxTrayIcon->WindowHandle();
-        GaveUp = false;
-        GiveUpTimer = SetTimer(nullptr, 0, 15000, GiveUp);
-    }
-    ~TExitFixture() { KillTimer(nullptr, GiveUpTimer); }
-};
-
-} // namespace
-
 TEST_CASE("Exit chosen from the tray menu ends the message loop with code 0")
 {
     TExitFixture f;
-    SetTimer(nullptr, 0, 30, RightClickTray);
+    f.RightClickAfter(30);
     Application->Run();
-    CHECK_FALSE(GaveUp);
+    CHECK_FALSE(TExitFixture::GaveUp);
     CHECK(Application->Terminated());
     CHECK(Application->ExitCode() == 0);
 }
@@ -245,10 +179,12 @@ TEST_CASE("Exit chosen from the tray menu ends the message loop with code 0")
 TEST_CASE("Exit chosen while a box is open ends the box's loop and then the program's")
 {
     TExitFixture f;
-    SetTimer(nullptr, 0, 100, RightClickTray);
+    f.RightClickAfter(100);
     // A real box, whose own loop ends when it takes the quit message.
-    Application->MessageBox("Choose Exit from the tray menu", "Exit test", MB_OK);
-    CHECK_FALSE(GaveUp);
+    TScopedOverride<TApplication::TMessageBoxFunction> realBox(Application->MessageBoxFunction,
+                                                               ::MessageBoxA);
+    Application->MessageBox("Choose Exit from the tray menu", TExitFixture::BoxCaption, MB_OK);
+    CHECK_FALSE(TExitFixture::GaveUp);
     MSG quit;
     REQUIRE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
     CHECK(quit.wParam == 0);

@@ -57,7 +57,7 @@ struct TFailingGdi {
 
 IMPLEMENT_CLASS(TBlendedForm)
 {
-    Message(KM_BLENDQUERY, &TBlendedForm::KMBlendQuery);
+    Message(KM_ISBLENDED, &TBlendedForm::KMBlendQuery);
 }
 
 TEST_CASE("buffers are sized in steps of 30 with a step of slack, and shrink only when a step too large")

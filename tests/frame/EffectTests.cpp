@@ -1,5 +1,6 @@
 #include "theme/KsEffects.h"
 
+#include "framework/ScopeGuard.h"
 #include "theme/KsBitmap.h"
 
 #include <doctest/doctest.h>
@@ -17,7 +18,7 @@ struct TFrameRecorder {
     static inline std::vector<POINT> Probes;
     static inline std::vector<std::vector<uint32_t>> Frames;
 
-    TKsClock Saved = KsClock;
+    TScopedOverride<TKsClock> Clock{KsClock, TKsClock{&Frequency, &Counter}};
     TFrameRecorder(TKsBitmap& screen, std::vector<POINT> probes)
     {
         Now = 0;
@@ -25,9 +26,7 @@ struct TFrameRecorder {
         Screen = &screen;
         Probes = std::move(probes);
         Frames.clear();
-        KsClock = TKsClock{&Frequency, &Counter};
     }
-    ~TFrameRecorder() { KsClock = Saved; }
 
     static bool Frequency(uint64_t& frequency)
     {
@@ -113,8 +112,7 @@ TEST_CASE_FIXTURE(TEffectFixture, "the rectangle grows from the centre and magen
 
 TEST_CASE("the stopwatch without a performance counter counts milliseconds")
 {
-    TKsClock saved = KsClock;
-    KsClock.Frequency = [](uint64_t&) { return false; };
+    TScopedOverride<decltype(KsClock.Frequency)> none(KsClock.Frequency, [](uint64_t&) { return false; });
     TKsCounter* counter = nullptr;
     CHECK(StopCounter(counter) == 0);
     StartCounter(counter);
@@ -128,5 +126,4 @@ TEST_CASE("the stopwatch without a performance counter counts milliseconds")
     CHECK(counter == nullptr);
     CHECK(elapsed >= 0.025f);
     CHECK(elapsed < 5.0f);
-    KsClock = saved;
 }

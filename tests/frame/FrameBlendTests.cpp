@@ -1,6 +1,7 @@
 #include "FrameFixture.h"
 
-#include "ErrorBoxes.h"
+#include "framework/ScopeGuard.h"
+#include "tests/support/BoxRecorder.h"
 #include "tests/support/GdiCount.h"
 #include "theme/KsEffects.h"
 #include "tests/support/MessagePump.h"
@@ -216,19 +217,14 @@ namespace {
 // A stopwatch of 10 ms per reading: each frame of an effect takes two.
 struct TFrameCounter {
     static inline uint64_t Now = 0;
-    TKsClock Saved = KsClock;
-    TFrameCounter()
-    {
-        KsClock = TKsClock{[](uint64_t& frequency) {
-                               frequency = 1000;
-                               return true;
-                           },
-                           [] {
-                               Now += 10;
-                               return Now;
-                           }};
-    }
-    ~TFrameCounter() { KsClock = Saved; }
+    TScopedOverride<TKsClock> Clock{KsClock, TKsClock{[](uint64_t& frequency) {
+                                                          frequency = 1000;
+                                                          return true;
+                                                      },
+                                                      [] {
+                                                          Now += 10;
+                                                          return Now;
+                                                      }}};
 };
 } // namespace
 
@@ -266,16 +262,17 @@ HBITMAP RefuseDib(const BITMAPINFO*, void** bits)
 
 TEST_CASE_FIXTURE(TFrameFixture, "a snapshot that cannot be made leaves the window shown with its region")
 {
-    TErrorBoxes boxes;
+    TBoxRecorder boxes;
     Frame->SetCanMove(false);  // the snapshot is then a bitmap of the window's size, made at show time
     Frame->SetBlend(true);
     Form->SetVisible(false);
     Frame->Backdrop().SetSize(1, 1);
-    const TKsBitmapAllocator saved = KsBitmapAllocator;
-    KsBitmapAllocator.CreateDib = &RefuseDib;
-    Form->Show();
-    KsBitmapAllocator = saved;
-    CHECK(TErrorBoxes::Texts == std::vector<std::string>{"Can't allocate the DIB handle"});
+    {
+        TScopedOverride<decltype(KsBitmapAllocator.CreateDib)> refused(KsBitmapAllocator.CreateDib, &RefuseDib);
+        Form->Show();
+    }
+    REQUIRE(TBoxRecorder::Boxes().size() == 1);
+    CHECK(boxes.Last().Text == "Can't allocate the DIB handle");
     CHECK(IsWindowVisible(Window));
     HRGN region = CreateRectRgn(0, 0, 0, 0);
     REQUIRE(GetWindowRgn(Window, region) != ERROR);

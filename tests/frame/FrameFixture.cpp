@@ -17,6 +17,8 @@ TFrameFixture::~TFrameFixture()
 {
     Form->Free();
     Pump();
+    // Tests that move the mouse leave it where later tests' windows appear.
+    SetCursorPos(1010, 10);
 }
 
 void TFrameFixture::Pump()

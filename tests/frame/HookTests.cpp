@@ -1,9 +1,9 @@
-#include "ErrorBoxes.h"
 #include "frame/KsHooks.h"
 
 #include "framework/Application.h"
 #include "framework/ClassBuilder.h"
 #include "framework/Form.h"
+#include "tests/support/BoxRecorder.h"
 #include "tests/support/MessagePump.h"
 
 #include <doctest/doctest.h>
@@ -146,12 +146,13 @@ TEST_CASE_FIXTURE(THookFixture, "two hooks on one window share a control hook an
     }
     SUBCASE("a client that throws is reported; the walk and the after phase go on")
     {
-        TErrorBoxes boxes;
+        TBoxRecorder boxes;
         Log.clear();
         second.Throw = true;
         CHECK(SendProbe() == 7);
         CHECK(Joined() == "second before|first before|form|second after|first after");
-        CHECK(TErrorBoxes::Texts == std::vector<std::string>{"client failed"});
+        REQUIRE(TBoxRecorder::Boxes().size() == 1);
+        CHECK(boxes.Last().Text == "client failed");
     }
 }
 

@@ -36,6 +36,8 @@ public:
     // Every box shown since the recorder was made, in order; failed ones
     // are not among them.
     static std::vector<TBox>& Boxes();
+    // The recording box function, for another application object.
+    static TApplication::TMessageBoxFunction Function() { return Record; }
     const TBox& Last() const { return Boxes().back(); }
 
     static TFailurePlan& Failures();

@@ -11,6 +11,7 @@
 // It hands over and ends at once when Quorvel itself runs in the prefix.
 
 #include "app/ResourceProbe.h"
+#include "app/Seams.h"
 #include "app/Startup.h"
 #include "app/frm_Quorvel.h"
 #include "framework/Application.h"

@@ -295,6 +295,7 @@ void BenchProgressBar()
         }
     });
     Print("ProgressPosition", shown / Calls * 1e6, "us");
+    Rates.emplace_back("ProgressPosition", Mpix(273.0 * 16 * Calls, shown));
     bar->Hide();
     const double hidden = BestSeconds([] {}, [&] {
         for (int i = 0; i < Calls; ++i)
