@@ -1,5 +1,6 @@
 #include "frame/KsForms.h"
 
+#include "frame/KsItems.h"
 #include "framework/Application.h"
 #include "framework/ClassBuilder.h"
 #include "framework/Form.h"
@@ -131,9 +132,22 @@ TKsCustomForm::TKsCustomForm(TComponent* owner)
         form->SetAutoScroll(false);
         SetForm(form);
     }
+    if (!IsDesigning()) {
+        FTrayWindow = std::make_unique<TUtilityWindow>(TWndMethod::Bind<&TKsCustomForm::TrayWindowProc>(this));
+        // The Windows 95 record: the shells of these systems know no other.
+        FTrayData.cbSize = NOTIFYICONDATAA_V1_SIZE;
+        FTrayData.hWnd = FTrayWindow->Handle();
+        FTrayData.uID = static_cast<UINT>(reinterpret_cast<UINT_PTR>(this));
+        FTrayData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+        FTrayData.uCallbackMessage = KM_TRAYICON;
+    }
 }
 
-TKsCustomForm::~TKsCustomForm() = default;
+TKsCustomForm::~TKsCustomForm()
+{
+    ApplicationCoupling(false);
+    RemoveTrayIcon();
+}
 
 bool TKsCustomForm::HasForm() const
 {
@@ -275,10 +289,4 @@ void TKsCustomForm::RefreshFrame()
     int width = form->Width();
     form->SetWidth(width + 1);
     form->SetWidth(width);
-}
-
-void TKsCustomForm::CloseForm()
-{
-    if (HasForm())
-        HookedForm()->Close();
 }

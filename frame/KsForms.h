@@ -8,15 +8,19 @@
 // It can also make the window translucent over a snapshot of the screen
 // behind it, give it a drop shadow and play a show animation.
 //
-// The window states (maximize, minimize, roll-up, tray) and the system
-// menu have their entry points here; they do nothing yet.
+// It keeps its own window state (normal, maximized, minimized, rolled up to
+// the caption, hidden behind a notification-area icon) and shows its own
+// skinned system menu.
 
 #include "frame/KsHooks.h"
 #include "framework/Canvas.h"
 #include "framework/Control.h"
 #include "framework/EnumInfo.h"
 #include "framework/Set.h"
+#include "framework/UtilityWindow.h"
 #include "theme/KsBitmap.h"
+
+#include <shellapi.h>
 
 enum TKsBorderStyle { kbsNone, kbsStandard, kbsToolWindow };
 DECLARE_ENUM_INFO(TKsBorderStyle)
@@ -42,6 +46,7 @@ enum TKsFrameZone {
 enum : UINT {
     KM_CAPTIONREFRESH = 1389,  // wParam 13: put WS_CAPTION back; then repaint
     KM_MAXIMIZE = 1390,
+    KM_TRAYICON = 1388,        // the frame's own tray icon's callback
     KM_ISBLENDED = 1591,       // a skinned control asks its form: 1 when blended
     KM_RESERVED = 1592,
 };
@@ -58,6 +63,12 @@ public:
 };
 
 using TKsPaintEvent = TEvent<TObject*, TCanvas&>;
+
+class TKsCustomItem;
+
+// The shell call of the frames' tray icons; tests put a recorder here.
+using TKsNotifyIconFunction = BOOL(WINAPI*)(DWORD message, PNOTIFYICONDATAA data);
+extern TKsNotifyIconFunction KsNotifyIcon;
 
 class TKsCustomForm : public TKsHookComponent {
     DECLARE_CLASS(TKsCustomForm, TKsHookComponent)
@@ -153,17 +164,31 @@ public:
     // The caption rectangle of the classic frame.
     RECT CaptionRect();
 
-    // Window states, system menu and closing. The states and the system
-    // menu do nothing yet; closing closes the form.
-    void Maximize() {}
-    void Minimize() {}
-    void Rollup() {}
-    void MinimizeToTray() {}
-    void Restore() {}
-    void ShowSystemMenu() {}
-    void UpdateTrayIcon() {}
-    void RemoveTrayIcon() {}
+    // Window states. Each of Maximize, Minimize, Rollup and MinimizeToTray
+    // restores instead when the window is in that state already.
+    void Maximize();
+    void Minimize();
+    void Rollup();
+    void MinimizeToTray();
+    void Restore();
+    // Closes the form as its close button does: OnClose runs once.
     void CloseForm();
+    TKsWindowState PreviousState() const { return FPreviousState; }
+    RECT SavedBounds() const { return FSavedBounds; }
+
+    // The system menu: built anew for the state and border icons each time
+    // it opens; showing it returns once it has closed. While one is open,
+    // another request is ignored.
+    void BuildSystemMenu();
+    void ShowSystemMenu();
+    TKsCustomItem* SystemMenu() const { return FSystemMenu.get(); }
+    bool SystemMenuOpen() const { return FSystemMenuOpen; }
+
+    // The icon the window goes to when minimized to the tray.
+    void UpdateTrayIcon();
+    void RemoveTrayIcon();
+    HWND TrayWindow() const { return FTrayWindow ? FTrayWindow->Handle() : nullptr; }
+    const NOTIFYICONDATAA& TrayData() const { return FTrayData; }
 
     // Translucency, shadow and show animation.
     void CaptureBackdrop(bool wholeScreen);
@@ -174,7 +199,15 @@ public:
     void Loaded() override;
     void Notification(TComponent* component, TOperation operation) override;
 
+    // The application's minimize and restore reach every frame that
+    // minimizes with it.
+    void ApplicationMinimized();
+    void ApplicationRestored();
+
 protected:
+    // A new item of the system menu (the themed form makes themed ones).
+    virtual TKsCustomItem* CreateMenuItem();
+    void SystemMenuClick(TObject* sender);
     virtual void FrameMouseDown(TMouseButton button, TShiftState shift, int x, int y);
     virtual void FrameMouseMove(TShiftState shift, int x, int y);
     virtual void FrameMouseUp(TMouseButton button, TShiftState shift, int x, int y);
@@ -223,6 +256,14 @@ private:
     void KMMaximize(TMessage& message);
     void KMIsBlended(TMessage& message);
     void KMReserved(TMessage& message);
+    void TrayWindowProc(TMessage& message);
+    bool IsModal() const;
+    RECT FormBounds() const;
+    void SetFormBounds(const RECT& bounds);
+    bool AddTrayIcon();
+    // Joins (or leaves) the frames the application's minimize and restore
+    // reach.
+    void ApplicationCoupling(bool join);
 
     bool FBlend = false;
     int FBlendValue = 150;
@@ -262,6 +303,13 @@ private:
     bool FAnimating = false;
     bool FInShowCapture = false;
     int FLastTextLength = -1;
+    TKsWindowState FPreviousState = kwsNormal;
+    RECT FSavedBounds{0, 0, 0, 0};
+    TOwned<TKsCustomItem> FSystemMenu;
+    bool FSystemMenuOpen = false;
+    std::unique_ptr<TUtilityWindow> FTrayWindow;
+    NOTIFYICONDATAA FTrayData{};
+    bool FTrayIconShown = false;
     TIconHandle FIcon;
     TOwned<TKsBitmap> FIconImage;
     HICON FIconImageSource = nullptr;

@@ -53,6 +53,8 @@ void TKsCustomForm::WMNCActivate(TMessage& message)
 {
     MarkHandled();
     FCaptionActive = message.WParam != 0;
+    if (FMinimizeApplication)
+        ApplicationCoupling(true);
     PaintNonClient();
     message.Result = 1;
 }
@@ -212,11 +214,6 @@ void TKsCustomForm::WMWindowPosChanging(TMessage& message)
         pos->flags |= SWP_NOCOPYBITS;
 }
 
-void TKsCustomForm::WMSysCommand(TMessage&)
-{
-    // The keyboard menu and the system menu come with the window states.
-}
-
 void TKsCustomForm::KMCaptionRefresh(TMessage& message)
 {
     MarkHandled();
@@ -224,12 +221,6 @@ void TKsCustomForm::KMCaptionRefresh(TMessage& message)
     if (message.WParam == 13 && handle)
         SetWindowLongA(handle, GWL_STYLE, GetWindowLongA(handle, GWL_STYLE) | WS_CAPTION);
     PaintNonClient();
-}
-
-void TKsCustomForm::KMMaximize(TMessage&)
-{
-    MarkHandled();
-    Maximize();
 }
 
 void TKsCustomForm::KMIsBlended(TMessage& message)

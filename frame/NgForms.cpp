@@ -1,5 +1,7 @@
 #include "frame/NgForms.h"
 
+#include "frame/NgItems.h"
+
 #include "framework/ClassBuilder.h"
 #include "framework/Form.h"
 #include "framework/Timer.h"
@@ -288,4 +290,11 @@ void TNgForm::PaintThemedButton(TKsBitmap& bitmap, TKsBorderIcon icon, TKsFrameZ
     const bool hot = FHotZone == zone;
     const bool pressed = MouseButtons().Contains(ssLeft) && PressedZone() == zone && HoverZone() == zone;
     Theme().DrawCaptionButton(bitmap, rect, button, hot, pressed, CaptionActive(), BorderStyle());
+}
+
+TKsCustomItem* TNgForm::CreateMenuItem()
+{
+    auto* item = Create<TNgItem>(nullptr);
+    item->SetThemeEngine(FThemeEngine);
+    return item;
 }

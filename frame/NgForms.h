@@ -49,6 +49,9 @@ public:
     void ThemeReplaced() override;
     void ThemeHueChanged() override;
 
+protected:
+    TKsCustomItem* CreateMenuItem() override;
+
 private:
     TNgTheme& Theme() const;
     int Metric(int index) const;

@@ -4,12 +4,21 @@
 
 // String table. The program's entries fill the block 65312 to 65343 as its
 // windows arrive.
+// The skinned menus and the system menu of the skinned windows.
+#define IDS_MINIMIZE_TO_TRAY 65312
+#define IDS_ITEM_ALREADY_INSERTED 65313
 #define IDS_NOT_ON_WINDOWS_NT 65314
 #define IDS_SYSTEM_RESOURCES_FREE 65315
 #define IDS_USER_RESOURCES_FREE 65316
 #define IDS_GDI_RESOURCES_FREE 65317
 #define IDS_TRAY_HINT 65318
 #define IDS_LOW_RESOURCES_WARNING 65319
+#define IDS_SEPARATOR 65338
+#define IDS_MAXIMIZE 65339
+#define IDS_MINIMIZE 65340
+#define IDS_CLOSE 65341
+#define IDS_ROLLUP 65342
+#define IDS_RESTORE 65343
 // Captions of the push-button kinds.
 #define IDS_KSBTN_OK 65378
 #define IDS_KSBTN_CANCEL 65379

@@ -18,7 +18,7 @@ H=212
 # start_demo ARGS...: the demonstration form with those settings; sets
 # WINDOW, and L and T (its top-left corner).
 start_demo() {
-    EXE_ARGS="$*"
+    EXE_ARGS="icons=program $*"
     start_copy
     WINDOW=$(driver find TfrmFrameDemo Quorvel - 60000) || fail "no demonstration window"
     driver wait "$WINDOW" visible 30000 || fail "the demonstration window was not shown"

@@ -123,6 +123,7 @@ void PrintWindowInfo(HWND window)
     DWORD pid = WindowProcess(window);
     std::printf("exists=%d\n", IsWindow(window) ? 1 : 0);
     std::printf("class=%s\n", WindowClass(window).c_str());
+    std::printf("exstyle=%#lx\n", static_cast<unsigned long>(GetWindowLongA(window, GWL_EXSTYLE)));
     std::printf("title=%s\n", WindowText(window).c_str());
     std::printf("pid=%lu\n", pid);
     std::printf("exe=%s\n", ProcessExeName(pid).c_str());

@@ -1,7 +1,9 @@
 // framedemo: shows the demonstration form on the desktop, for the
 // end-to-end frame tests and the README's picture. Options change the
 // frame's settings: resize=0|1, move=0|1, blend=VALUE, animation=0-4,
-// min=WIDTHxHEIGHT.
+// min=WIDTHxHEIGHT, icons=program (close and system menu only),
+// menushadow=0|1. By default
+// the form shows every border icon, so that its system menu is complete.
 
 #include "../FrameDemo.h"
 
@@ -22,6 +24,10 @@ void Apply(TNgForm& frame, const char* option)
     ++value;
     if (name == "resize")
         frame.SetCanResize(std::atoi(value) != 0);
+    else if (name == "icons" && std::strcmp(value, "program") == 0)
+        frame.SetBorderIcons(TKsBorderIcons{kbiClose, kbiSystemMenu});
+    else if (name == "menushadow")
+        frame.SetSysMenuDropShadow(std::atoi(value) != 0);
     else if (name == "move")
         frame.SetCanMove(std::atoi(value) != 0);
     else if (name == "blend") {
@@ -49,6 +55,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
         Application->SetTitle("Quorvel frame");
         TfrmFrameDemo* form = nullptr;
         Application->CreateForm(form);
+        form->NgForm->SetBorderIcons(
+            TKsBorderIcons{kbiClose, kbiSystemMenu, kbiMinimize, kbiMaximize, kbiRollup, kbiTray});
         for (int i = 1; i < __argc; ++i)
             Apply(*form->NgForm, __argv[i]);
         Application->Run();

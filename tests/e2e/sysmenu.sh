@@ -1,0 +1,127 @@
+#!/bin/sh
+# The skinned system menu and the window states on the demonstration form
+# (every border icon), worked from outside: Alt+Space opens a top-most tool
+# window that leaves the form in the foreground, at the client origin; Down skips the separator,
+# Up wraps, Escape closes, "c" closes the window; a click outside on the
+# close button closes the menu and still reaches the button. Maximize fills
+# the work area and message 1390 restores; roll-up leaves the caption;
+# minimize to tray hides the window until its icon's double-click. The menu is saved as a picture in
+# the build folder (sysmenu.png).
+
+. "$(dirname "$0")/lib.sh"
+
+EXE="$BUILD/bin/framedemo.exe"
+BORDER=3
+CAPTION=29
+
+start_demo() {
+    EXE_ARGS="$*"
+    start_copy
+    WINDOW=$(driver find TfrmFrameDemo Quorvel - 60000) || fail "no demonstration window"
+    driver wait "$WINDOW" visible 30000 || fail "the demonstration window was not shown"
+    read_rect
+    # The form has the keyboard: a click in its client area.
+    xdotool mousemove $(( L + 200 )) $(( T + 150 )) click 1
+    driver wait "$WINDOW" foreground 30000 || fail "the demonstration window is not in the foreground"
+}
+read_rect() {
+    rect=$(value_of rect "$(driver info "$WINDOW")")
+    L=${rect%%,*}
+    T=$(echo "$rect" | cut -d, -f2)
+    R=$(echo "$rect" | cut -d, -f3)
+    B=$(echo "$rect" | cut -d, -f4)
+}
+# open_sysmenu: Alt+Space; sets POPUP and its rectangle PL PT PR PB.
+open_sysmenu() {
+    xdotool key alt+space
+    POPUP=$(driver find TNgPopupWindow - - 30000) || fail "no system menu after Alt+Space"
+    driver wait "$POPUP" visible 30000 || fail "the system menu was not shown"
+    prect=$(value_of rect "$(driver info "$POPUP")")
+    PL=${prect%%,*}
+    PT=$(echo "$prect" | cut -d, -f2)
+    PR=$(echo "$prect" | cut -d, -f3)
+    PB=$(echo "$prect" | cut -d, -f4)
+}
+menu_closed() {
+    driver wait "$POPUP" gone 30000 >/dev/null || fail "the system menu stayed open"
+}
+
+start_demo
+start=$(date +%s%N)
+open_sysmenu
+echo "the system menu was on screen $(( ($(date +%s%N) - start) / 1000000 )) ms after Alt+Space (driver start-up included)"
+info=$(driver info "$POPUP")
+expect "menu in the foreground" "$(value_of foreground "$info")" 0
+expect "form in the foreground" "$(value_of foreground "$(driver info "$WINDOW")")" 1
+exstyle=$(value_of exstyle "$info")
+expect "top-most tool window" $(( exstyle & 0x88 )) $(( 0x88 ))
+expect "menu at the client origin" "$PL,$PT" "$((L + BORDER)),$((T + CAPTION))"
+
+# The picture of the open menu.
+sleep 0.5
+screenshot || fail "no screenshot"
+convert "$SHOT" -crop "$((R - L + 80))x$((B - T + 80))+$((L - 40))+$((T - 40))" +repage "$BUILD/sysmenu.png"
+
+# Escape closes the menu; the window stays.
+xdotool key Escape
+menu_closed
+expect "window after Escape" "$(value_of visible "$(driver info "$WINDOW")")" 1
+
+# Maximize (the second entry) fills the work area; 1390 restores.
+open_sysmenu
+xdotool key Down Return
+menu_closed
+driver wait "$WINDOW" visible 30000 >/dev/null
+sleep 0.3
+read_rect
+[ "$L" -le 0 ] && [ "$T" -le 0 ] || fail "maximized window at $L,$T"
+driver post "$WINDOW" 1390 0 0 >/dev/null
+sleep 0.5
+read_rect
+expect "size after 1390" "$((R - L))x$((B - T))" "306x212"
+
+# Roll-up (third entry) leaves the caption and the bottom border.
+open_sysmenu
+xdotool key Down Down Return
+menu_closed
+sleep 0.5
+read_rect
+expect "rolled-up height" "$((B - T))" "$((CAPTION + BORDER))"
+open_sysmenu
+xdotool key Return    # "&Restore" comes first now
+menu_closed
+sleep 0.5
+read_rect
+expect "height after restore" "$((B - T))" 212
+
+# Minimize to tray (fourth entry) hides the window; the double-click on
+# its icon (0x203 on callback 1388) brings it back.
+open_sysmenu
+xdotool key Down Down Down Return
+menu_closed
+driver wait "$WINDOW" hidden 30000 || fail "the window stayed after minimize to tray"
+pid=$(value_of pid "$(driver info "$WINDOW")")
+for w in $(driver windows "$pid" | sed -n 's/^\(0x[0-9a-f]*\).*TUtilityWindow.*/\1/p'); do
+    driver post "$w" 1388 0 0x203 >/dev/null
+done
+driver wait "$WINDOW" visible 30000 || fail "the tray icon's double-click did not restore the window"
+
+# A click outside, on the close button, closes the menu and reaches it.
+xdotool mousemove $(( L + 200 )) $(( T + 150 )) click 1
+driver wait "$WINDOW" foreground 30000 >/dev/null
+open_sysmenu
+xdotool key Down Down Down Down Up Up Up Up Up
+sleep 0.3
+read_rect
+xdotool mousemove $(( R - 12 )) $(( T + 14 )) click 1
+menu_closed
+code=$(wait_exit "$COPY" 30)
+expect "exit code after a click on the close button beside the menu" "$code" 0
+
+# "c" chooses "&Close": the menu closes and then the window.
+start_demo
+open_sysmenu
+xdotool key c
+menu_closed
+code=$(wait_exit "$COPY" 30)
+expect "exit code after c" "$code" 0
