@@ -1,9 +1,9 @@
 // Quorvel's entry: one copy at a time, Windows 95/98/ME only, then the
 // hidden main form and the message loop until the program is terminated.
 
-#include "app/frm_Quorvel.h"
 #include "app/SingleInstance.h"
 #include "app/UtilityUnits.h"
+#include "app/frm_Quorvel.h"
 #include "app/lib_Dialogs.h"
 #include "app/lib_Windows.h"
 #include "framework/Application.h"
@@ -37,7 +37,7 @@ int RunQuorvel()
     return 0;
 }
 
-} // namespace
+}  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {

@@ -39,13 +39,12 @@ TInstanceState& Instance()
     Halt(0);
 }
 
-} // namespace
+}  // namespace
 
 void EnsureSingleInstance(const std::string& name)
 {
     TInstanceState& instance = Instance();
-    HANDLE mapping = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
-                                        MappingSize, name.c_str());
+    HANDLE mapping = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, MappingSize, name.c_str());
     DWORD error = GetLastError();
     instance.mapping = TKernelHandle(mapping);
     if (error == ERROR_ALREADY_EXISTS) {

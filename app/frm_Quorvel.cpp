@@ -14,9 +14,9 @@
 #include "framework/Strings.h"
 #include "framework/Timer.h"
 #include "menus/XPMenu.h"
+#include "resources/resource.h"
 #include "theme/NgEngine.h"
 #include "tray/VxTrayIcon.h"
-#include "resources/resource.h"
 
 #include <algorithm>
 
@@ -26,7 +26,6 @@ int32_t FreeGDI = -1;
 bool WarningShown = false;
 bool WarningBusy = false;
 TfrmQuorvel* frmQuorvel = nullptr;
-
 
 namespace {
 
@@ -44,7 +43,7 @@ long long TruncatedGauge(int32_t freeSystem)
     return static_cast<long long>(static_cast<long double>(freeSystem) / IconIndexDivisor);
 }
 
-} // namespace
+}  // namespace
 
 int GaugeIndex(int32_t freeSystem)
 {

@@ -25,7 +25,7 @@ private:
     bool FOpened = false;
 };
 
-} // namespace
+}  // namespace
 
 bool CreateRegKey(HKEY root, const std::string& key)
 {
@@ -68,8 +68,7 @@ bool ReadRegBool(HKEY root, const std::string& key, const std::string& name)
     }
 }
 
-bool WriteRegBool(HKEY root, const std::string& key, const std::string& name, bool value,
-                  bool overwrite)
+bool WriteRegBool(HKEY root, const std::string& key, const std::string& name, bool value, bool overwrite)
 {
     TOpenedKey registry(root, key, KEY_WRITE);
     if (!registry.Opened() || (!overwrite && registry->ValueExists(name)))
@@ -78,8 +77,7 @@ bool WriteRegBool(HKEY root, const std::string& key, const std::string& name, bo
     return true;
 }
 
-bool WriteRegString(HKEY root, const std::string& key, const std::string& name,
-                    const std::string& text, bool overwrite)
+bool WriteRegString(HKEY root, const std::string& key, const std::string& name, const std::string& text, bool overwrite)
 {
     TOpenedKey registry(root, key, KEY_WRITE);
     if (!registry.Opened() || (!overwrite && registry->ValueExists(name)))

@@ -7,8 +7,8 @@
 #include <algorithm>
 
 IMPLEMENT_ENUM_INFO(TKsBorderStyle, "kbsNone", "kbsStandard", "kbsToolWindow")
-IMPLEMENT_ENUM_INFO(TKsBorderIcon, "kbiClose", "kbiSystemMenu", "kbiMinimize", "kbiMaximize", "kbiHelp",
-                    "kbiRollup", "kbiTray")
+IMPLEMENT_ENUM_INFO(TKsBorderIcon, "kbiClose", "kbiSystemMenu", "kbiMinimize", "kbiMaximize", "kbiHelp", "kbiRollup",
+                    "kbiTray")
 IMPLEMENT_ENUM_INFO(TKsWindowState, "kwsNormal", "kwsMaximized", "kwsMinimized", "kwsRollup", "kwsTray")
 IMPLEMENT_ENUM_INFO(TKsAnimation, "kaNone", "kaRandom", "kaFade", "kaSlide", "kaRect")
 
@@ -111,7 +111,7 @@ POINT PointOf(LPARAM lParam)
     return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
 }
 
-} // namespace
+}  // namespace
 
 HFONT KsCaptionFont()
 {
@@ -126,8 +126,8 @@ HFONT KsSmallCaptionFont()
 // ---- life cycle and settings ----
 
 TKsCustomForm::TKsCustomForm(TComponent* owner)
-    : TKsHookComponent(owner), FConstraints(MakeOwned<TKsSizeConstraints>()),
-      FFrameBuffer(MakeOwned<TKsBitmap>()), FBackdrop(MakeOwned<TKsBitmap>())
+    : TKsHookComponent(owner), FConstraints(MakeOwned<TKsSizeConstraints>()), FFrameBuffer(MakeOwned<TKsBitmap>()),
+      FBackdrop(MakeOwned<TKsBitmap>())
 {
     if (auto* form = dynamic_cast<TCustomForm*>(owner)) {
         // The frame is ours: the form keeps a plain sizeable window.

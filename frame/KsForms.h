@@ -33,16 +33,31 @@ DECLARE_ENUM_INFO(TKsAnimation)
 
 // The parts of a frame a point can lie on.
 enum TKsFrameZone {
-    kfzNone, kfzCaption, kfzLeft, kfzTop, kfzRight, kfzBottom, kfzBorder,
-    kfzTopLeft, kfzTopRight, kfzBottomLeft, kfzBottomRight,
-    kfzClose, kfzHelp, kfzMinimize, kfzMaximize, kfzRollup, kfzTray, kfzSysMenu,
+    kfzNone,
+    kfzCaption,
+    kfzLeft,
+    kfzTop,
+    kfzRight,
+    kfzBottom,
+    kfzBorder,
+    kfzTopLeft,
+    kfzTopRight,
+    kfzBottomLeft,
+    kfzBottomRight,
+    kfzClose,
+    kfzHelp,
+    kfzMinimize,
+    kfzMaximize,
+    kfzRollup,
+    kfzTray,
+    kfzSysMenu,
 };
 
 // The frame's private messages.
 enum : UINT {
     KM_CAPTIONREFRESH = 1389,  // wParam 13: put WS_CAPTION back; then repaint
     KM_MAXIMIZE = 1390,
-    KM_ISBLENDED = 1591,       // a skinned control asks its form: 1 when blended
+    KM_ISBLENDED = 1591,  // a skinned control asks its form: 1 when blended
     KM_RESERVED = 1592,
 };
 

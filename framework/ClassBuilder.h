@@ -84,11 +84,10 @@ struct TValueTraits<T*, std::enable_if_t<std::is_base_of_v<TComponent, T>>> {
 };
 
 template <class T>
-inline constexpr bool IsOrdinalKind = TValueTraits<T>::Kind == TPropKind::Integer ||
-                                      TValueTraits<T>::Kind == TPropKind::Boolean ||
-                                      TValueTraits<T>::Kind == TPropKind::Enum ||
-                                      TValueTraits<T>::Kind == TPropKind::Set ||
-                                      TValueTraits<T>::Kind == TPropKind::Color;
+inline constexpr bool IsOrdinalKind =
+    TValueTraits<T>::Kind == TPropKind::Integer || TValueTraits<T>::Kind == TPropKind::Boolean ||
+    TValueTraits<T>::Kind == TPropKind::Enum || TValueTraits<T>::Kind == TPropKind::Set ||
+    TValueTraits<T>::Kind == TPropKind::Color;
 
 // A property of class C holding values of type T.
 template <class C, class T>
@@ -183,10 +182,7 @@ public:
 
 protected:
     bool HasDefault() const override { return FDefault.has_value(); }
-    bool IsDefault(const TObject& object) const override
-    {
-        return FDefault.has_value() && Get(object) == *FDefault;
-    }
+    bool IsDefault(const TObject& object) const override { return FDefault.has_value() && Get(object) == *FDefault; }
 
 private:
     T Get(const TObject& object) const { return FGetter(static_cast<const C&>(object)); }
@@ -245,10 +241,7 @@ public:
 
 protected:
     bool HasDefault() const override { return true; }
-    bool IsDefault(const TObject& object) const override
-    {
-        return !(static_cast<const C&>(object).*Field);
-    }
+    bool IsDefault(const TObject& object) const override { return !(static_cast<const C&>(object).*Field); }
 
 private:
     E C::*Field;
@@ -301,8 +294,8 @@ public:
     TPropInfo& Object(const char* name, G getter)
     {
         auto get = MakeGetter(getter);
-        auto property = std::make_unique<TObjectProp<C>>(
-            name, [get](const C& object) -> TPersistent* { return get(object); });
+        auto property =
+            std::make_unique<TObjectProp<C>>(name, [get](const C& object) -> TPersistent* { return get(object); });
         return AddProperty(std::move(property));
     }
 
@@ -342,9 +335,7 @@ public:
     void Message(UINT message, void (Owner::*handler)(TMessage&))
     {
         void (C::*own)(TMessage&) = handler;
-        FInfo.AddMessage(message, [own](TObject& object, TMessage& msg) {
-            (static_cast<C&>(object).*own)(msg);
-        });
+        FInfo.AddMessage(message, [own](TObject& object, TMessage& msg) { (static_cast<C&>(object).*own)(msg); });
     }
 
 private:
@@ -376,8 +367,7 @@ private:
     {
         auto get = MakeGetter(getter);
         auto property = std::make_unique<TTypedProp<C, T>>(
-            name, [get](const C& object) -> T { return get(object); }, MakeSetter<T>(setter),
-            std::move(defaultValue));
+            name, [get](const C& object) -> T { return get(object); }, MakeSetter<T>(setter), std::move(defaultValue));
         return AddProperty(std::move(property));
     }
 

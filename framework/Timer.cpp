@@ -76,9 +76,7 @@ TTimerWindow& TimerWindow()
 
 }
 
-TTimer::TTimer(TComponent* owner) : TComponent(owner)
-{
-}
+TTimer::TTimer(TComponent* owner) : TComponent(owner) {}
 
 TTimer::~TTimer()
 {

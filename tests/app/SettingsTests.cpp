@@ -36,8 +36,7 @@ std::string String(const std::string& key, const char* name)
 bool SetKeyWritable(const std::string& path, bool writable)
 {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, READ_CONTROL | WRITE_DAC, &key) !=
-        ERROR_SUCCESS)
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, READ_CONTROL | WRITE_DAC, &key) != ERROR_SUCCESS)
         return false;
     SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
     PSID everyone = nullptr;
@@ -61,7 +60,7 @@ bool SetKeyWritable(const std::string& path, bool writable)
     return result == ERROR_SUCCESS;
 }
 
-} // namespace
+}  // namespace
 
 TEST_CASE("Settings at start")
 {
@@ -172,8 +171,7 @@ TEST_CASE("A failed registry write reaches the error box and the meter carries o
     {
         REQUIRE(SetKeyWritable(settings, false));
         // As the menu delivers a chosen item.
-        PostMessageA(TPopupMenu::PopupListWindow(), WM_COMMAND, f.Form->pmiWarnOnLowResources->Command(),
-                     0);
+        PostMessageA(TPopupMenu::PopupListWindow(), WM_COMMAND, f.Form->pmiWarnOnLowResources->Command(), 0);
         CHECK(PumpUntil([] { return TBoxRecorder::Boxes().size() == 2; }, 5000));
         SetKeyWritable(settings, true);
         CHECK(TBoxRecorder::Boxes().back().Text == "Failed to set data for 'WarnOnLowResources'");

@@ -15,7 +15,7 @@ void OpenAndCloseMenu(TfrmQuorvel* form)
     ++MenuOpenings;
 }
 
-} // namespace
+}  // namespace
 
 TEST_CASE("Soak: 10,000 samples and 200 menus leave the GDI object count as it was")
 {

@@ -112,7 +112,7 @@ BOOL WINAPI RecordShellCall(SHELLEXECUTEINFOA* info)
     return call.calls == 1;
 }
 
-} // namespace
+}  // namespace
 
 TEST_CASE("ShellRun hands a mailto: address to the shell unchanged")
 {

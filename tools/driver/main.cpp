@@ -19,26 +19,25 @@ namespace {
 
 const unsigned DefaultTimeoutMs = 30000;
 
-const char Usage[] =
-    "usage: driver COMMAND ARGS...\n"
-    "  mapping [TIMEOUT_MS]            wait for the published window, print it\n"
-    "  no-mapping [TIMEOUT_MS]         wait until the mapping is gone\n"
-    "  info HWND                       class, title, process, state, rect\n"
-    "  windows PID                     the process's top-level windows\n"
-    "  find CLASS TITLE [PID [TIMEOUT_MS]]  wait for a top-level window (- = any)\n"
-    "  wait HWND CONDITION [TIMEOUT_MS]     iconic, not-iconic, foreground, visible,\n"
-    "                                       hidden, gone\n"
-    "  box HWND                        a message box's title, text, icon, buttons\n"
-    "  press HWND CAPTION              click a button of a message box\n"
-    "  send HWND MSG WPARAM LPARAM     SendMessage, print the result\n"
-    "  post HWND MSG WPARAM LPARAM     PostMessage\n"
-    "  minimize HWND                   ShowWindow SW_MINIMIZE\n"
-    "  size HWND WIDTH HEIGHT          SetWindowPos to that size, print the size it got\n"
-    "  foreground                      print the foreground window\n"
-    "  reg-exists KEY                  1 or 0 (HKEY_CURRENT_USER)\n"
-    "  reg-delete KEY                  delete the key and all below it\n"
-    "  reg-set KEY NAME TEXT           write a string value\n"
-    "  reg-delete-value KEY NAME\n";
+const char Usage[] = "usage: driver COMMAND ARGS...\n"
+                     "  mapping [TIMEOUT_MS]            wait for the published window, print it\n"
+                     "  no-mapping [TIMEOUT_MS]         wait until the mapping is gone\n"
+                     "  info HWND                       class, title, process, state, rect\n"
+                     "  windows PID                     the process's top-level windows\n"
+                     "  find CLASS TITLE [PID [TIMEOUT_MS]]  wait for a top-level window (- = any)\n"
+                     "  wait HWND CONDITION [TIMEOUT_MS]     iconic, not-iconic, foreground, visible,\n"
+                     "                                       hidden, gone\n"
+                     "  box HWND                        a message box's title, text, icon, buttons\n"
+                     "  press HWND CAPTION              click a button of a message box\n"
+                     "  send HWND MSG WPARAM LPARAM     SendMessage, print the result\n"
+                     "  post HWND MSG WPARAM LPARAM     PostMessage\n"
+                     "  minimize HWND                   ShowWindow SW_MINIMIZE\n"
+                     "  size HWND WIDTH HEIGHT          SetWindowPos to that size, print the size it got\n"
+                     "  foreground                      print the foreground window\n"
+                     "  reg-exists KEY                  1 or 0 (HKEY_CURRENT_USER)\n"
+                     "  reg-delete KEY                  delete the key and all below it\n"
+                     "  reg-set KEY NAME TEXT           write a string value\n"
+                     "  reg-delete-value KEY NAME\n";
 
 unsigned long Number(const std::string& text)
 {
@@ -99,18 +98,15 @@ int Run(const std::vector<std::string>& args)
         WindowCondition(window, args[2], known);
         if (!known)
             return 2;
-        return WaitFor(TimeoutArgument(args, 3),
-                       [&] { return WindowCondition(window, args[2], known); })
-                   ? 0
-                   : 1;
+        return WaitFor(TimeoutArgument(args, 3), [&] { return WindowCondition(window, args[2], known); }) ? 0 : 1;
     }
     if (command == "box" && count == 2) {
         TMessageBoxContents box = ReadMessageBox(ParseWindow(args[1]));
         std::string buttons;
         for (const std::string& button : box.buttons)
             buttons += (buttons.empty() ? "" : ",") + button;
-        std::printf("title=%s\ntext=%s\nicon=%s\nbuttons=%s\n", box.title.c_str(), box.text.c_str(),
-                    box.icon.c_str(), buttons.c_str());
+        std::printf("title=%s\ntext=%s\nicon=%s\nbuttons=%s\n", box.title.c_str(), box.text.c_str(), box.icon.c_str(),
+                    buttons.c_str());
         return 0;
     }
     if (command == "press" && count == 3)
@@ -123,8 +119,7 @@ int Run(const std::vector<std::string>& args)
         if (command == "post")
             return PostMessageA(window, message, wParam, lParam) ? 0 : 1;
         DWORD_PTR result = 0;
-        if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG,
-                                 DefaultTimeoutMs, &result))
+        if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, DefaultTimeoutMs, &result))
             return 1;
         std::printf("%lu\n", static_cast<unsigned long>(result));
         return 0;
@@ -159,7 +154,7 @@ int Run(const std::vector<std::string>& args)
     return 2;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {
