@@ -130,10 +130,10 @@ TKsCustomForm::TKsCustomForm(TComponent* owner)
       FBackdrop(MakeOwned<TKsBitmap>())
 {
     if (auto* form = dynamic_cast<TCustomForm*>(owner)) {
-        // The frame is ours: the form keeps a plain sizeable window.
+        // The frame is ours: the form keeps a plain sizeable window (which
+        // never scrolls: the framework's forms have no scroll bars).
         form->SetBorderStyle(bsSizeable);
         form->SetBorderIcons(TBorderIcons());
-        form->SetAutoScroll(false);
         SetForm(form);
     }
 }

@@ -22,7 +22,6 @@ IMPLEMENT_ENUM_INFO(TCloseAction, "caNone", "caHide", "caFree", "caMinimize")
 IMPLEMENT_CLASS(TCustomForm)
 {
     Property("ActiveControl", &TCustomForm::ActiveControl, &TCustomForm::SetActiveControl);
-    Property("AutoScroll", &TCustomForm::AutoScroll, &TCustomForm::SetAutoScroll, false);
     Property("BorderIcons", &TCustomForm::BorderIcons, &TCustomForm::SetBorderIcons,
              TBorderIcons{biSystemMenu, biMinimize, biMaximize});
     Property("BorderStyle", &TCustomForm::BorderStyle, &TCustomForm::SetBorderStyle, bsSizeable);
