@@ -19,6 +19,7 @@
 #include "tray/VxTrayIcon.h"
 
 #include <algorithm>
+#include <exception>
 
 int32_t FreeSystem = -1;
 int32_t FreeUser = -1;
@@ -234,17 +235,50 @@ void TfrmQuorvel::pmiAboutClick(TObject*)
 void TfrmQuorvel::pmiWarnOnLowResourcesClick(TObject*)
 {
     bool warn = pmiWarnOnLowResources->Checked();
-    tmWarning->SetEnabled(warn);
     // Turning warnings off and on again warns again about a shortage.
     WarningShown = false;
-    if (!RegKeyExists(HKEY_CURRENT_USER, SettingsKey))
-        CreateRegKey(HKEY_CURRENT_USER, SettingsKey);
-    WriteRegBool(HKEY_CURRENT_USER, SettingsKey, WarnOnLowResources, warn, true);
+    // The switch shows, and the timer follows, what the registry holds:
+    // a write that failed changed nothing (its error goes on to the box).
+    std::exception_ptr failure;
+    try {
+        if (!RegKeyExists(HKEY_CURRENT_USER, SettingsKey))
+            CreateRegKey(HKEY_CURRENT_USER, SettingsKey);
+        WriteRegBool(HKEY_CURRENT_USER, SettingsKey, WarnOnLowResources, warn, true);
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    ShowStoredWarning();
+    if (failure)
+        std::rethrow_exception(failure);
+}
+
+void TfrmQuorvel::ShowStoredWarning()
+{
+    bool warn = ReadRegBool(HKEY_CURRENT_USER, SettingsKey, WarnOnLowResources);
+    pmiWarnOnLowResources->SetChecked(warn);
+    tmWarning->SetEnabled(warn);
 }
 
 void TfrmQuorvel::pmiRunOnWindowsStartupClick(TObject*)
 {
-    SetRunOnStartup(ExecutablePath(), pmiRunOnWindowsStartup->Checked());
+    std::string exePath = ExecutablePath();
+    // As with the warning switch: the mark shows whether the entry is
+    // really there after the write or delete.
+    std::exception_ptr failure;
+    try {
+        SetRunOnStartup(exePath, pmiRunOnWindowsStartup->Checked());
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    ShowStoredRunEntry(exePath);
+    if (failure)
+        std::rethrow_exception(failure);
+}
+
+void TfrmQuorvel::ShowStoredRunEntry(const std::string& exePath)
+{
+    pmiRunOnWindowsStartup->SetChecked(
+        RegValueExists(HKEY_CURRENT_USER, RunKey, ExtractFileName(exePath)));
 }
 
 void TfrmQuorvel::pmiExitClick(TObject*)
@@ -277,5 +311,8 @@ void TfrmQuorvel::RaiseWarning()
     // Topmost windows of the program would hide the box.
     TTopMostsNormalized normalized;
     WarningBeepFunction(0);
-    ShowWarning(LoadStr(IDS_LOW_RESOURCES_WARNING), LowResourcesTitle, mbOK, true);
+    // No box could be made (short of the very resources it warns about):
+    // nothing was shown, so the next tick tries again.
+    if (ShowWarning(LoadStr(IDS_LOW_RESOURCES_WARNING), LowResourcesTitle, mbOK, true) == 0)
+        WarningShown = false;
 }

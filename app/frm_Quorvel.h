@@ -90,6 +90,8 @@ private:
     void UpdateDetails();
     void ShowDetail(unsigned captionId, int32_t value);
     void RaiseWarning();
+    void ShowStoredWarning();
+    void ShowStoredRunEntry(const std::string& exePath);
 };
 
 extern TfrmQuorvel* frmQuorvel;

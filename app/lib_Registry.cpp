@@ -68,9 +68,14 @@ bool ReadRegBool(HKEY root, const std::string& key, const std::string& name)
     }
 }
 
-bool WriteRegBool(HKEY root, const std::string& key, const std::string& name, bool value, bool overwrite)
+// Writing may first ask whether the value exists: that takes the right to
+// query as well as to set, where access rights are enforced.
+const REGSAM QueryAndSet = KEY_QUERY_VALUE | KEY_SET_VALUE;
+
+bool WriteRegBool(HKEY root, const std::string& key, const std::string& name, bool value,
+                  bool overwrite)
 {
-    TOpenedKey registry(root, key, KEY_WRITE);
+    TOpenedKey registry(root, key, QueryAndSet);
     if (!registry.Opened() || (!overwrite && registry->ValueExists(name)))
         return false;
     registry->WriteInteger(name, value ? 1 : 0);
@@ -79,7 +84,7 @@ bool WriteRegBool(HKEY root, const std::string& key, const std::string& name, bo
 
 bool WriteRegString(HKEY root, const std::string& key, const std::string& name, const std::string& text, bool overwrite)
 {
-    TOpenedKey registry(root, key, KEY_WRITE);
+    TOpenedKey registry(root, key, QueryAndSet);
     if (!registry.Opened() || (!overwrite && registry->ValueExists(name)))
         return false;
     registry->WriteString(name, text);
@@ -99,7 +104,11 @@ std::string RunCommandLine(const std::string& exePath)
 bool SetRunOnStartup(const std::string& exePath, bool enable)
 {
     std::string name = ExtractFileName(exePath);
-    if (enable)
+    if (enable) {
+        // A fresh profile may have no Run key yet.
+        if (!RegKeyExists(HKEY_CURRENT_USER, RunKey))
+            CreateRegKey(HKEY_CURRENT_USER, RunKey);
         return WriteRegString(HKEY_CURRENT_USER, RunKey, name, RunCommandLine(exePath), true);
+    }
     return DeleteRegValue(HKEY_CURRENT_USER, RunKey, name);
 }

@@ -24,8 +24,9 @@ bool WriteRegBool(HKEY root, const std::string& key, const std::string& name, bo
 bool WriteRegString(HKEY root, const std::string& key, const std::string& name, const std::string& text,
                     bool overwrite);
 
-// Adds or removes the Run entry named after the executable's file name.
-// The stored command line quotes a path that contains spaces.
+// Adds or removes the Run entry named after the executable's file name,
+// creating the Run key when it is missing. The stored command line quotes
+// a path that contains spaces.
 bool SetRunOnStartup(const std::string& exePath, bool enable);
 // The command line stored for an executable path.
 std::string RunCommandLine(const std::string& exePath);

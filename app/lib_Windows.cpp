@@ -40,7 +40,12 @@ bool BringToFront(HWND window)
 
 bool ShowWindowAs(HWND window, ShowCommand command)
 {
-    return ShowWindow(window, ShowCommandValue(command)) != FALSE;
+    // ShowWindow answers whether the window was visible before; it fails
+    // only for a handle that is no window.
+    if (!IsWindow(window))
+        return false;
+    ShowWindow(window, ShowCommandValue(command));
+    return true;
 }
 
 bool SetStayOnTop(HWND window, bool onTop)
@@ -91,6 +96,9 @@ bool GetFileVersion(const std::string& fileName, unsigned& major, unsigned& mino
     if (!VerQueryValueA(buffer.data(), "\\", &block, &length) || length < sizeof(VS_FIXEDFILEINFO))
         return false;
     const auto* info = static_cast<const VS_FIXEDFILEINFO*>(block);
+    // Anything without the signature is not a fixed file information.
+    if (info->dwSignature != VS_FFI_SIGNATURE)
+        return false;
     major = HIWORD(info->dwFileVersionMS);
     minor = LOWORD(info->dwFileVersionMS);
     release = HIWORD(info->dwFileVersionLS);

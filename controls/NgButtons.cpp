@@ -9,19 +9,19 @@ IMPLEMENT_CLASS(TNgButton)
     Property("Version", &TNgButton::Version, &TNgButton::SetVersion, std::string("2.1"));
 }
 
-int TNgButton::FaceState() const
+TNgElementState TNgButton::FaceState() const
 {
     if (!Enabled())
-        return 3;
+        return esDisabled;
     if (Down())
-        return 2;
+        return esPressed;
     if (Hot())
-        return 1;
+        return esHot;
     if (HasFocus())
-        return 4;
+        return esFocused;
     if (DefaultShown())
-        return 5;
-    return 0;
+        return esDefault;
+    return esNormal;
 }
 
 void TNgButton::PaintFace()

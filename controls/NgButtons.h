@@ -11,9 +11,9 @@ class TNgButton : public TNgThemed<TKsCustomButton> {
 public:
     explicit TNgButton(TComponent* owner) : TNgThemed(owner) {}
 
-    // The theme's face state: 3 disabled, 2 pressed, 1 hot, 4 focused,
-    // 5 default, else 0, in that order of priority.
-    int FaceState() const;
+    // The theme's face state: disabled, pressed, hot, focused, default,
+    // else normal, in that order of priority.
+    TNgElementState FaceState() const;
 
 protected:
     void PaintFace() override;

@@ -12,7 +12,7 @@ IMPLEMENT_CLASS(TNgCheckBox)
 SIZE TNgCheckBox::GetBoxSize()
 {
     if (TNgTheme* theme = Theme())
-        return SIZE{theme->GetMetric(16), theme->GetMetric(17)};
+        return SIZE{theme->GetMetric(nmCheckWidth), theme->GetMetric(nmCheckHeight)};
     return inherited::GetBoxSize();
 }
 
@@ -23,7 +23,7 @@ void TNgCheckBox::PaintBox()
         inherited::PaintBox();
         return;
     }
-    const int state = !Enabled() ? 3 : Hot() ? 1 : 0;
-    static const int Checks[] = {1, 0, 2};  // by TCheckBoxState
+    const TNgElementState state = !Enabled() ? esDisabled : Hot() ? esHot : esNormal;
+    static const TNgCheck Checks[] = {ckUnchecked, ckChecked, ckGrayed};  // by TCheckBoxState
     theme->DrawCheckBox(Front(), GetBoxRect(), state, Checks[State()]);
 }

@@ -198,6 +198,10 @@ protected:
     // The form's icon (else the application's, else the system's) at a
     // size, made once and kept until the icon or the size changes.
     HICON CaptionIcon(int width, int height);
+    // Draws that icon into the bitmap at (x, y), from an image of it with
+    // per-pixel alpha made once: drawing an icon with the system on every
+    // paint costs far more than the rest of the frame.
+    void DrawCaptionIcon(TKsBitmap& bitmap, int x, int y, int width, int height);
     // The caption cut to width with "...", or empty when not even that fits.
     std::string FitCaption(TKsBitmap& bitmap, int width);
     bool IsMaximizedMDIChild() const { return false; }
@@ -274,6 +278,8 @@ private:
     bool FInShowCapture = false;
     int FLastTextLength = -1;
     TIconHandle FIcon;
+    TOwned<TKsBitmap> FIconImage;
+    HICON FIconImageSource = nullptr;
     HICON FIconSource = nullptr;
     SIZE FIconSize{0, 0};
 };

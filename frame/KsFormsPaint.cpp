@@ -68,6 +68,43 @@ HICON TKsCustomForm::CaptionIcon(int width, int height)
     return FIcon.Get();
 }
 
+void TKsCustomForm::DrawCaptionIcon(TKsBitmap& bitmap, int x, int y, int width, int height)
+{
+    HICON icon = CaptionIcon(width, height);
+    if (!icon)
+        return;
+    if (icon != FIconImageSource || !FIconImage || FIconImage->Width() != width || FIconImage->Height() != height) {
+        // The icon over black and over white: where they differ it lets
+        // the background through, which gives its alpha.
+        TOwned<TKsBitmap> overBlack = MakeOwned<TKsBitmap>();
+        TOwned<TKsBitmap> overWhite = MakeOwned<TKsBitmap>();
+        overBlack->SetSize(width, height);
+        overWhite->SetSize(width, height);
+        overBlack->Fill(0xFF000000);
+        overWhite->Fill(0xFFFFFFFF);
+        DrawIconEx(overBlack->DC(), 0, 0, icon, width, height, 0, nullptr, DI_NORMAL);
+        DrawIconEx(overWhite->DC(), 0, 0, icon, width, height, 0, nullptr, DI_NORMAL);
+        GdiFlush();
+        FIconImage = MakeOwned<TKsBitmap>();
+        FIconImage->SetSize(width, height);
+        for (int row = 0; row < height; ++row)
+            for (int column = 0; column < width; ++column) {
+                const uint32_t black = overBlack->GetPixel(column, row);
+                const uint32_t white = overWhite->GetPixel(column, row);
+                const int alpha = 255 - std::clamp(static_cast<int>((white >> 8) & 0xFF) -
+                                                       static_cast<int>((black >> 8) & 0xFF),
+                                                   0, 255);
+                auto channel = [&](int shift) {
+                    return alpha ? std::min(255, static_cast<int>((black >> shift) & 0xFF) * 255 / alpha) : 0;
+                };
+                FIconImage->SetPixel(column, row, MakeColor(channel(16), channel(8), channel(0), alpha));
+            }
+        FIconImageSource = icon;
+    }
+    FIconImage->SetPerPixelAlpha(true);
+    FIconImage->DrawRect(bitmap, x, y, RECT{0, 0, width, height});
+}
+
 bool TKsCustomForm::ButtonPressed(TKsFrameZone zone) const
 {
     return FMouseButtons.Contains(ssLeft) && FPressedZone == zone && FHoverZone == zone;
@@ -150,8 +187,7 @@ void TKsCustomForm::PaintClassicButton(TKsBitmap& bitmap, TKsBorderIcon icon, TK
             width = GetSystemMetrics(SM_CXSIZE);
             height = GetSystemMetrics(SM_CYSIZE);
         }
-        if (HICON iconHandle = CaptionIcon(width, height))
-            DrawIconEx(dc, rect.left, rect.top, iconHandle, width, height, 0, nullptr, DI_NORMAL);
+        DrawCaptionIcon(bitmap, rect.left, rect.top, width, height);
         break;
     }
     case kbiRollup:

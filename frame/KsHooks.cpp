@@ -17,7 +17,7 @@ THookList* Registry = nullptr;
 
 WNDPROC WindowProcOf(HWND window)
 {
-    return reinterpret_cast<WNDPROC>(GetWindowLongA(window, GWL_WNDPROC));
+    return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC));
 }
 
 // A hook procedure left behind in a chain somebody else now sits on top
@@ -122,7 +122,7 @@ void TControlHook::Subclass()
     if (FWindow)
         AbandonProcedure();
     FPreviousProc = current;
-    SetWindowLongA(window, GWL_WNDPROC, reinterpret_cast<LONG>(HookProc()));
+    SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HookProc()));
     FWindow = window;
 }
 
@@ -131,7 +131,7 @@ void TControlHook::Unsubclass()
     // PreviousProc first: the target may be going away when it is null.
     if (FPreviousProc && FWindow && IsWindow(FWindow)) {
         if (WindowProcOf(FWindow) == HookProc())
-            SetWindowLongA(FWindow, GWL_WNDPROC, reinterpret_cast<LONG>(FPreviousProc));
+            SetWindowLongPtrA(FWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FPreviousProc));
         else
             AbandonProcedure();
     }

@@ -300,10 +300,8 @@ void TNgForm::PaintThemedButton(TKsBitmap& bitmap, TKsBorderIcon icon, TKsFrameZ
     if (icon == kbiSystemMenu) {
         const int width = GetSystemMetrics(SM_CXSIZE);
         const int height = GetSystemMetrics(SM_CYSIZE);
-        if (HICON iconHandle = CaptionIcon(width, height)) {
-            RECT place = CenterRect(RECT{0, 0, width, height}, rect);
-            DrawIconEx(bitmap.DC(), place.left, place.top, iconHandle, width, height, 0, nullptr, DI_NORMAL);
-        }
+        RECT place = CenterRect(RECT{0, 0, width, height}, rect);
+        DrawCaptionIcon(bitmap, place.left, place.top, width, height);
         return;
     }
     const bool hot = FHotZone == zone;

@@ -10,8 +10,10 @@
 #include "framework/Screen.h"
 #include "framework/Strings.h"
 #include "framework/TaskWindows.h"
+#include "framework/Timer.h"
 #include "resources/resource.h"
 
+#include <new>
 #include <vector>
 
 IMPLEMENT_CLASS(TApplication) {}
@@ -21,6 +23,19 @@ TApplication* Application = nullptr;
 namespace {
 
 const char ApplicationWindowClass[] = "TApplication";
+// The error report builds no text: these are shown as they are.
+const char UnknownExceptionText[] = "Unknown exception";
+const char OutOfMemoryText[] = "Out of memory";
+
+// Copies text into a fixed buffer, cut to fit; allocates nothing.
+template <size_t Size>
+void CopyText(char (&buffer)[Size], const char* text) noexcept
+{
+    size_t i = 0;
+    for (; i + 1 < Size && text[i]; ++i)
+        buffer[i] = text[i];
+    buffer[i] = '\0';
+}
 
 std::string TitleFromExeName()
 {
@@ -111,6 +126,9 @@ void TApplication::Run()
         FMainForm->Show();
     while (!FTerminated)
         HandleMessage();
+    // The outermost loop: the quit message that ended it goes no further.
+    MSG quit;
+    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }
 
 void TApplication::Terminate()
@@ -140,8 +158,12 @@ bool TApplication::ProcessMessage()
     if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
         return false;
     if (message.message == WM_QUIT) {
+        // Put back at once: a loop that runs inside another one (a message
+        // box's, a popup menu's) must not swallow the end of the program.
         FTerminated = true;
-        return true;
+        FExitCode = static_cast<int>(message.wParam);
+        PostQuitMessage(FExitCode);
+        return false;
     }
     // The keyboard step calls into controls: its errors are reported here
     // rather than ending the loop.
@@ -165,6 +187,7 @@ void TApplication::Idle()
     } catch (...) {
         HandleException(this);
     }
+    RetryWaitingTimers();
 }
 
 TControl* TApplication::MouseControl() const
@@ -212,20 +235,30 @@ void TApplication::Restore()
     OnRestore(this);
 }
 
-BOOL CALLBACK TApplication::CollectOwned(HWND window, LPARAM self)
+// The enumeration callbacks run inside user32, which no exception may
+// cross: without memory for the list, the windows found so far are all.
+BOOL CALLBACK TApplication::CollectOwned(HWND window, LPARAM self) noexcept
 {
     auto* application = reinterpret_cast<TApplication*>(self);
-    if (GetWindow(window, GW_OWNER) == application->FHandle && IsWindowVisible(window))
-        application->FHiddenWindows.push_back(window);
+    try {
+        if (GetWindow(window, GW_OWNER) == application->FHandle && IsWindowVisible(window))
+            application->FHiddenWindows.push_back(window);
+    } catch (...) {
+        return FALSE;
+    }
     return TRUE;
 }
 
-BOOL CALLBACK TApplication::CollectTopMost(HWND window, LPARAM self)
+BOOL CALLBACK TApplication::CollectTopMost(HWND window, LPARAM self) noexcept
 {
     auto* application = reinterpret_cast<TApplication*>(self);
-    if (window != application->FHandle && IsWindowVisible(window) &&
-        (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST))
-        application->FTopMostWindows.push_back(window);
+    try {
+        if (window != application->FHandle && IsWindowVisible(window) &&
+            (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST))
+            application->FTopMostWindows.push_back(window);
+    } catch (...) {
+        return FALSE;
+    }
     return TRUE;
 }
 
@@ -251,33 +284,62 @@ void TApplication::RestoreTopMosts()
 
 int TApplication::MessageBox(const std::string& text, const std::string& caption, UINT flags)
 {
+    return ShowModalBox(text.c_str(), caption.c_str(), flags);
+}
+
+int TApplication::ShowModalBox(const char* text, const char* caption, UINT flags) noexcept
+{
     HWND active = GetActiveWindow();
     int result;
     {
         TDisabledTaskWindows disabled(FHandle);
-        result = MessageBoxFunction(FHandle, text.c_str(), caption.c_str(), flags);
+        result = MessageBoxFunction(FHandle, text, caption, flags);
     }
     if (active && IsWindow(active))
         SetActiveWindow(active);
     return result;
 }
 
-void TApplication::HandleException(TObject* /*sender*/)
+void TApplication::HandleException(TObject* /*sender*/) noexcept
 {
     if (!std::current_exception())
         return;
     try {
         throw;
+    } catch (const std::bad_alloc&) {
+        ShowErrorText(OutOfMemoryText);
     } catch (const std::exception& error) {
         ShowException(error);
     } catch (...) {
-        ShowException(Exception("Unknown exception"));
+        ShowErrorText(UnknownExceptionText);
     }
 }
 
-void TApplication::ShowException(const std::exception& error)
+void TApplication::ShowException(const std::exception& error) noexcept
 {
-    MessageBox(error.what(), FTitle, MB_OK | MB_ICONSTOP);
+    ShowErrorText(error.what());
+}
+
+void TApplication::ShowErrorText(const char* text) noexcept
+{
+    if (!text || !*text)
+        text = UnknownExceptionText;
+    if (FErrorBoxOpen) {
+        // The open box's loop runs the timers; one box inside the other
+        // would pile up without end.
+        if (!FPendingError[0])
+            CopyText(FPendingError, text);
+        return;
+    }
+    FErrorBoxOpen = true;
+    ShowModalBox(text, FTitle.c_str(), MB_OK | MB_ICONSTOP);
+    while (FPendingError[0]) {
+        char pending[sizeof FPendingError];
+        CopyText(pending, FPendingError);
+        FPendingError[0] = '\0';
+        ShowModalBox(pending, FTitle.c_str(), MB_OK | MB_ICONSTOP);
+    }
+    FErrorBoxOpen = false;
 }
 
 LRESULT CALLBACK TApplication::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -286,9 +348,9 @@ LRESULT CALLBACK TApplication::WindowProc(HWND window, UINT message, WPARAM wPar
         auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
         auto* owner = static_cast<TApplication*>(create->lpCreateParams);
         owner->FHandle = window;
-        SetWindowLongA(window, GWL_USERDATA, reinterpret_cast<LONG>(owner));
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
     }
-    auto* self = reinterpret_cast<TApplication*>(GetWindowLongA(window, GWL_USERDATA));
+    auto* self = reinterpret_cast<TApplication*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (!self)
         return DefWindowProcA(window, message, wParam, lParam);
     // Exceptions must not unwind through the system's frames: report here.

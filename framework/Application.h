@@ -67,13 +67,18 @@ public:
     TCustomForm* MainForm() const { return FMainForm; }
 
     // Shows the main form unless ShowMainForm is off, then runs the message
-    // loop until Terminate's quit message arrives.
+    // loop until Terminate's quit message arrives; that message ends here.
     void Run();
     void Terminate();
     bool Terminated() const { return FTerminated; }
-    // Handles every message waiting in the queue, then returns.
+    // The code the quit message carried (Terminate's is 0).
+    int ExitCode() const { return FExitCode; }
+    // Handles every message waiting in the queue, then returns. The quit
+    // message ends it and stays in the queue for the loop around it.
     void ProcessMessages();
-    // Handles one message if one is waiting; false when the queue is empty.
+    // Handles one message if one is waiting; false when the queue is empty
+    // or holds only the quit message, which is left there for the
+    // outermost loop and sets Terminated.
     bool ProcessMessage();
     // Handles one message, waiting for one when the queue is empty.
     void HandleMessage();
@@ -106,8 +111,14 @@ public:
 
     // The standard error report. Call HandleException from inside a catch
     // block: it reports the exception being handled and the program goes on.
-    void HandleException(TObject* sender);
-    void ShowException(const std::exception& error);
+    // One error box at a time: an error raised while one is open (by a
+    // timer firing in its loop) gets no box of its own; the first such
+    // error is shown once, after the open box has closed. Neither call
+    // throws, also when memory has run out.
+    void HandleException(TObject* sender) noexcept;
+    void ShowException(const std::exception& error) noexcept;
+    // Whether the error box is open.
+    bool ErrorBoxOpen() const { return FErrorBoxOpen; }
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -115,14 +126,21 @@ private:
     void FormCreated(TCustomForm* form);
     // Work for the moment the queue is empty.
     void Idle();
-    static BOOL CALLBACK CollectTopMost(HWND window, LPARAM self);
-    static BOOL CALLBACK CollectOwned(HWND window, LPARAM self);
+    int ShowModalBox(const char* text, const char* caption, UINT flags) noexcept;
+    // The error box for a message; allocates nothing.
+    void ShowErrorText(const char* text) noexcept;
+    static BOOL CALLBACK CollectTopMost(HWND window, LPARAM self) noexcept;
+    static BOOL CALLBACK CollectOwned(HWND window, LPARAM self) noexcept;
 
     HWND FHandle = nullptr;
     HICON FIcon = nullptr;
     std::string FTitle;
     bool FShowMainForm = true;
     bool FTerminated = false;
+    int FExitCode = 0;
+    bool FErrorBoxOpen = false;
+    // The first error raised while the box was open, shown after it.
+    char FPendingError[256] = "";
     TCustomForm* FMainForm = nullptr;
     std::unique_ptr<TMouseTracker> FMouseTracker;
     int FTopMostLevel = 0;

@@ -89,12 +89,14 @@ inline constexpr bool IsOrdinalKind =
     TValueTraits<T>::Kind == TPropKind::Enum || TValueTraits<T>::Kind == TPropKind::Set ||
     TValueTraits<T>::Kind == TPropKind::Color;
 
-// A property of class C holding values of type T.
-template <class C, class T>
+// A property holding values of type T. Its getter and setter know the class
+// they belong to, so that one instance of this template serves every class
+// with a property of that type.
+template <class T>
 class TTypedProp final : public TPropInfo {
 public:
-    using TGetter = std::function<T(const C&)>;
-    using TSetter = std::function<void(C&, const T&)>;
+    using TGetter = std::function<T(const TObject&)>;
+    using TSetter = std::function<void(TObject&, const T&)>;
 
     TTypedProp(const char* name, TGetter getter, TSetter setter, std::optional<T> defaultValue)
         : TPropInfo(name, TValueTraits<T>::Kind), FGetter(std::move(getter)), FSetter(std::move(setter)),
@@ -185,12 +187,12 @@ protected:
     bool IsDefault(const TObject& object) const override { return FDefault.has_value() && Get(object) == *FDefault; }
 
 private:
-    T Get(const TObject& object) const { return FGetter(static_cast<const C&>(object)); }
+    T Get(const TObject& object) const { return FGetter(object); }
     void Set(TObject& object, const T& value) const
     {
         if (!FSetter)
             throw EPropertyError("Property " + Name() + " is read-only");
-        FSetter(static_cast<C&>(object), value);
+        FSetter(object, value);
     }
 
     TGetter FGetter;
@@ -352,22 +354,23 @@ private:
     using ValueType = std::decay_t<decltype(MakeGetter(std::declval<G>())(std::declval<const C&>()))>;
 
     template <class T, class S>
-    static std::function<void(C&, const T&)> MakeSetter(S setter)
+    static typename TTypedProp<T>::TSetter MakeSetter(S setter)
     {
         if constexpr (std::is_null_pointer_v<S>)
             return nullptr;
         else if constexpr (std::is_member_function_pointer_v<S>)
-            return [setter](C& object, const T& value) { (object.*setter)(value); };
+            return [setter](TObject& object, const T& value) { (static_cast<C&>(object).*setter)(value); };
         else
-            return [setter](C& object, const T& value) { object.*setter = value; };
+            return [setter](TObject& object, const T& value) { static_cast<C&>(object).*setter = value; };
     }
 
     template <class T, class G, class S>
     TPropInfo& Add(const char* name, G getter, S setter, std::optional<T> defaultValue)
     {
         auto get = MakeGetter(getter);
-        auto property = std::make_unique<TTypedProp<C, T>>(
-            name, [get](const C& object) -> T { return get(object); }, MakeSetter<T>(setter), std::move(defaultValue));
+        auto property = std::make_unique<TTypedProp<T>>(
+            name, [get](const TObject& object) -> T { return get(static_cast<const C&>(object)); },
+            MakeSetter<T>(setter), std::move(defaultValue));
         return AddProperty(std::move(property));
     }
 

@@ -8,6 +8,8 @@
 
 IMPLEMENT_ENUM_INFO(TColorDepth, "cdDeviceDependent", "cd4Bit", "cd8Bit", "cd16Bit", "cd24Bit", "cd32Bit")
 
+TImageListGetIcon ImageListGetIconFunction = ImageList_GetIcon;
+
 IMPLEMENT_CLASS(TImageList)
 {
     Creatable();
@@ -157,7 +159,7 @@ void TImageList::Clear()
 void TImageList::GetIcon(int index, TIcon& icon)
 {
     CheckIndex(index);
-    HICON image = ImageList_GetIcon(FHandle.Get(), index, ILD_NORMAL);
+    HICON image = ImageListGetIconFunction(FHandle.Get(), index, ILD_NORMAL);
     if (!image)
         throw EOutOfResources("Out of system resources");
     icon.SetHandle(image);

@@ -35,6 +35,11 @@ struct TDestroyImageList {
 };
 using TImageListHandle = TOwnedHandle<HIMAGELIST, TDestroyImageList>;
 
+// Test seam: how an image becomes an icon. ImageList_GetIcon in the
+// program; it fails (null) when the system's resources run out.
+using TImageListGetIcon = HICON(WINAPI*)(HIMAGELIST list, int index, UINT flags);
+extern TImageListGetIcon ImageListGetIconFunction;
+
 class TImageList : public TComponent {
     DECLARE_CLASS(TImageList, TComponent)
 public:

@@ -5,6 +5,8 @@
 
 #include <vector>
 
+TRegistryCalls RegistryCalls;
+
 TRegistry::TRegistry(REGSAM access) : FAccess(access) {}
 
 void TRegistry::SetRootKey(HKEY root)
@@ -33,10 +35,10 @@ bool TRegistry::OpenKey(const std::string& key, bool create)
     HKEY opened = nullptr;
     LONG status;
     if (create)
-        status = RegCreateKeyExA(base, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, FAccess, nullptr, &opened,
-                                 nullptr);
+        status = RegistryCalls.CreateKey(base, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                         FAccess, nullptr, &opened, nullptr);
     else
-        status = RegOpenKeyExA(base, path.c_str(), 0, FAccess, &opened);
+        status = RegistryCalls.OpenKey(base, path.c_str(), 0, FAccess, &opened);
     if (status != ERROR_SUCCESS)
         return false;
 
@@ -58,7 +60,7 @@ bool TRegistry::KeyExists(const std::string& key)
     std::string path;
     HKEY base = BaseKey(key, path);
     HKEY opened = nullptr;
-    if (RegOpenKeyExA(base, path.c_str(), 0, FAccess, &opened) != ERROR_SUCCESS)
+    if (RegistryCalls.OpenKey(base, path.c_str(), 0, FAccess, &opened) != ERROR_SUCCESS)
         return false;
     TRegKey owner(opened);
     return true;
@@ -69,8 +71,8 @@ bool TRegistry::CreateKey(const std::string& key)
     std::string path;
     HKEY base = BaseKey(key, path);
     HKEY created = nullptr;
-    if (RegCreateKeyExA(base, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, FAccess, nullptr, &created, nullptr) !=
-        ERROR_SUCCESS)
+    if (RegistryCalls.CreateKey(base, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, FAccess,
+                                nullptr, &created, nullptr) != ERROR_SUCCESS)
         throw ERegistryException(Format("Failed to create key %s", key.c_str()));
     TRegKey owner(created);
     return true;
@@ -79,12 +81,14 @@ bool TRegistry::CreateKey(const std::string& key)
 bool TRegistry::ValueExists(const std::string& name)
 {
     return FCurrentKey.Get() &&
-           RegQueryValueExA(FCurrentKey.Get(), name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+           RegistryCalls.QueryValue(FCurrentKey.Get(), name.c_str(), nullptr, nullptr, nullptr,
+                                    nullptr) == ERROR_SUCCESS;
 }
 
 bool TRegistry::DeleteValue(const std::string& name)
 {
-    return FCurrentKey.Get() && RegDeleteValueA(FCurrentKey.Get(), name.c_str()) == ERROR_SUCCESS;
+    return FCurrentKey.Get() &&
+           RegistryCalls.DeleteValue(FCurrentKey.Get(), name.c_str()) == ERROR_SUCCESS;
 }
 
 int TRegistry::ReadInteger(const std::string& name)
@@ -92,9 +96,10 @@ int TRegistry::ReadInteger(const std::string& name)
     DWORD type = 0;
     DWORD value = 0;
     DWORD size = sizeof value;
-    LONG status = FCurrentKey.Get() ? RegQueryValueExA(FCurrentKey.Get(), name.c_str(), nullptr, &type,
-                                                       reinterpret_cast<BYTE*>(&value), &size)
-                                    : ERROR_INVALID_HANDLE;
+    LONG status = FCurrentKey.Get()
+                      ? RegistryCalls.QueryValue(FCurrentKey.Get(), name.c_str(), nullptr, &type,
+                                                 reinterpret_cast<BYTE*>(&value), &size)
+                      : ERROR_INVALID_HANDLE;
     if (status == ERROR_MORE_DATA || (status == ERROR_SUCCESS && type != REG_DWORD))
         throw ERegistryException(Format("Invalid data type for '%s'", name.c_str()));
     if (status != ERROR_SUCCESS)
@@ -107,13 +112,14 @@ std::string TRegistry::ReadString(const std::string& name)
     HKEY key = FCurrentKey.Get();
     DWORD type = 0;
     DWORD size = 0;
-    if (!key || RegQueryValueExA(key, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+    if (!key ||
+        RegistryCalls.QueryValue(key, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
         throw ERegistryException(Format("Failed to get data for '%s'", name.c_str()));
     if (type != REG_SZ && type != REG_EXPAND_SZ)
         throw ERegistryException(Format("Invalid data type for '%s'", name.c_str()));
     std::vector<char> buffer(size + 1, '\0');
-    if (RegQueryValueExA(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()), &size) !=
-        ERROR_SUCCESS)
+    if (RegistryCalls.QueryValue(key, name.c_str(), nullptr, &type,
+                                 reinterpret_cast<BYTE*>(buffer.data()), &size) != ERROR_SUCCESS)
         throw ERegistryException(Format("Failed to get data for '%s'", name.c_str()));
     return std::string(buffer.data());
 }
@@ -121,7 +127,8 @@ std::string TRegistry::ReadString(const std::string& name)
 void TRegistry::WriteData(const std::string& name, DWORD type, const void* data, DWORD size)
 {
     if (!FCurrentKey.Get() ||
-        RegSetValueExA(FCurrentKey.Get(), name.c_str(), 0, type, static_cast<const BYTE*>(data), size) != ERROR_SUCCESS)
+        RegistryCalls.SetValue(FCurrentKey.Get(), name.c_str(), 0, type,
+                               static_cast<const BYTE*>(data), size) != ERROR_SUCCESS)
         throw ERegistryException(Format("Failed to set data for '%s'", name.c_str()));
 }
 

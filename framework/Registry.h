@@ -17,6 +17,17 @@ struct TRegCloseKey {
 // Sole owner of one open registry key.
 using TRegKey = TOwnedHandle<HKEY, TRegCloseKey>;
 
+// Test seams: every registry call of TRegistry, so that tests can make
+// writes fail or check access rights. The system's own in the program.
+struct TRegistryCalls {
+    decltype(&RegOpenKeyExA) OpenKey = RegOpenKeyExA;
+    decltype(&RegCreateKeyExA) CreateKey = RegCreateKeyExA;
+    decltype(&RegQueryValueExA) QueryValue = RegQueryValueExA;
+    decltype(&RegSetValueExA) SetValue = RegSetValueExA;
+    decltype(&RegDeleteValueA) DeleteValue = RegDeleteValueA;
+};
+extern TRegistryCalls RegistryCalls;
+
 class TRegistry {
 public:
     explicit TRegistry(REGSAM access = KEY_ALL_ACCESS);

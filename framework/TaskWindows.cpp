@@ -1,6 +1,6 @@
 #include "framework/TaskWindows.h"
 
-TDisabledTaskWindows::TDisabledTaskWindows(HWND except) : FExcept(except)
+TDisabledTaskWindows::TDisabledTaskWindows(HWND except) noexcept : FExcept(except)
 {
     EnumThreadWindows(GetCurrentThreadId(), Collect, reinterpret_cast<LPARAM>(this));
     for (HWND window : FWindows)
@@ -14,10 +14,16 @@ TDisabledTaskWindows::~TDisabledTaskWindows()
             EnableWindow(window, TRUE);
 }
 
-BOOL CALLBACK TDisabledTaskWindows::Collect(HWND window, LPARAM self)
+BOOL CALLBACK TDisabledTaskWindows::Collect(HWND window, LPARAM self) noexcept
 {
+    // No exception may cross user32: without memory for the list, the
+    // windows found so far are all that get disabled.
     auto* list = reinterpret_cast<TDisabledTaskWindows*>(self);
-    if (window != list->FExcept && IsWindowVisible(window) && IsWindowEnabled(window))
-        list->FWindows.push_back(window);
+    try {
+        if (window != list->FExcept && IsWindowVisible(window) && IsWindowEnabled(window))
+            list->FWindows.push_back(window);
+    } catch (...) {
+        return FALSE;
+    }
     return TRUE;
 }

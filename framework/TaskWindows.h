@@ -10,13 +10,14 @@
 class TDisabledTaskWindows {
 public:
     // except: a window that stays enabled (may be null).
-    explicit TDisabledTaskWindows(HWND except);
+    // Never throws: short of memory, it disables what it could list.
+    explicit TDisabledTaskWindows(HWND except) noexcept;
     ~TDisabledTaskWindows();
     TDisabledTaskWindows(const TDisabledTaskWindows&) = delete;
     TDisabledTaskWindows& operator=(const TDisabledTaskWindows&) = delete;
 
 private:
-    static BOOL CALLBACK Collect(HWND window, LPARAM self);
+    static BOOL CALLBACK Collect(HWND window, LPARAM self) noexcept;
 
     HWND FExcept;
     std::vector<HWND> FWindows;

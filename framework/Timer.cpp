@@ -2,11 +2,14 @@
 
 #include "framework/Application.h"
 #include "framework/ClassBuilder.h"
+#include "framework/Exceptions.h"
 #include "framework/Finalization.h"
 #include "framework/UtilityWindow.h"
 
 #include <map>
 #include <memory>
+
+TSetTimerFunction SetTimerFunction = SetTimer;
 
 IMPLEMENT_CLASS(TTimer)
 {
@@ -19,6 +22,14 @@ IMPLEMENT_CLASS(TTimer)
 // Lets the shared window reach the protected Timer of a component.
 struct TTimerAccess {
     static void Fire(TTimer* timer) { timer->Timer(); }
+    static TTimer* NextWaiting(TTimer* timer) { return timer->FNextWaiting; }
+    static void Retry(TTimer* timer)
+    {
+        timer->FWaiting = false;
+        timer->FNextWaiting = nullptr;
+        timer->FEnabled = true;
+        timer->UpdateTimer();
+    }
 };
 
 namespace {
@@ -74,6 +85,21 @@ TTimerWindow& TimerWindow()
     return *slot;
 }
 
+// The timers whose start failed, linked through the timers themselves so
+// that keeping the list needs no memory when there is little.
+TTimer* FirstWaiting = nullptr;
+
+}
+
+void RetryWaitingTimers()
+{
+    TTimer* waiting = FirstWaiting;
+    FirstWaiting = nullptr;
+    while (waiting) {
+        TTimer* timer = waiting;
+        waiting = TTimerAccess::NextWaiting(timer);
+        TTimerAccess::Retry(timer);
+    }
 }
 
 TTimer::TTimer(TComponent* owner) : TComponent(owner) {}
@@ -81,11 +107,14 @@ TTimer::TTimer(TComponent* owner) : TComponent(owner) {}
 TTimer::~TTimer()
 {
     StopTimer();
+    StopWaiting();
 }
 
 void TTimer::SetEnabled(bool enabled)
 {
-    if (enabled == FEnabled)
+    // A timer waiting for a retry is off, but switching it off still ends
+    // the waiting.
+    if (enabled == FEnabled && !FWaiting)
         return;
     FEnabled = enabled;
     UpdateTimer();
@@ -123,18 +152,60 @@ void TTimer::StopTimer()
     FId = 0;
 }
 
+void TTimer::StopWaiting()
+{
+    if (!FWaiting)
+        return;
+    for (TTimer** link = &FirstWaiting; *link; link = &(*link)->FNextWaiting)
+        if (*link == this) {
+            *link = FNextWaiting;
+            break;
+        }
+    FNextWaiting = nullptr;
+    FWaiting = false;
+}
+
+bool TTimer::StartTimer()
+{
+    try {
+        TTimerWindow& window = TimerWindow();
+        UINT_PTR id = window.Register(this);
+        if (!SetTimerFunction(window.Handle(), id, FInterval, nullptr)) {
+            window.Unregister(id);
+            return false;
+        }
+        FId = id;
+        return true;
+    } catch (...) {
+        // No memory for the list or no window: no timer either.
+        return false;
+    }
+}
+
 void TTimer::UpdateTimer()
 {
     StopTimer();
+    StopWaiting();
     if (!FEnabled || FInterval == 0 || !FOnTimer || IsLoading() || IsDesigning() || IsDestroying())
         return;
-    TTimerWindow& window = TimerWindow();
-    UINT_PTR id = window.Register(this);
-    if (!SetTimer(window.Handle(), id, FInterval, nullptr)) {
-        window.Unregister(id);
-        throw EOutOfResources("Not enough timers available");
+    if (StartTimer()) {
+        FFailureReported = false;
+        return;
     }
-    FId = id;
+    // Off until a retry succeeds; the caller goes on (a meter whose
+    // start-up stopped here would never sample at all).
+    FEnabled = false;
+    FWaiting = true;
+    FNextWaiting = FirstWaiting;
+    FirstWaiting = this;
+    if (FFailureReported || !Application)
+        return;
+    FFailureReported = true;
+    try {
+        throw EOutOfResources("Not enough timers available");
+    } catch (...) {
+        Application->HandleException(this);
+    }
 }
 
 void TTimer::Timer()

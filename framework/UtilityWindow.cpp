@@ -32,7 +32,7 @@ TUtilityWindow::TUtilityWindow(TWndMethod method) : FMethod(method)
 TUtilityWindow::~TUtilityWindow()
 {
     if (FHandle) {
-        SetWindowLongA(FHandle, GWL_USERDATA, 0);
+        SetWindowLongPtrA(FHandle, GWLP_USERDATA, 0);
         DestroyWindow(FHandle);
     }
 }
@@ -46,9 +46,9 @@ LRESULT CALLBACK TUtilityWindow::WindowProc(HWND window, UINT msg, WPARAM wParam
 {
     if (msg == WM_NCCREATE) {
         auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        SetWindowLongA(window, GWL_USERDATA, reinterpret_cast<LONG>(create->lpCreateParams));
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     }
-    auto* self = reinterpret_cast<TUtilityWindow*>(GetWindowLongA(window, GWL_USERDATA));
+    auto* self = reinterpret_cast<TUtilityWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (!self || !self->FMethod)
         return DefWindowProcA(window, msg, wParam, lParam);
     if (!self->FHandle)

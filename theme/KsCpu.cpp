@@ -4,6 +4,7 @@
 
 #include <cpuid.h>
 
+#if defined(__i386__)
 extern "C" {
 int KsTrySse2();
 int KsTryUndefined();
@@ -33,6 +34,13 @@ bool KsProbeIllegalInstruction()
 {
     return KsTryUndefined() != 0;
 }
+#else
+// Every x86-64 system saves the XMM registers: nothing to probe.
+bool KsProbeSse2()
+{
+    return true;
+}
+#endif
 
 namespace {
 

@@ -21,4 +21,6 @@ const char* KsSimdName(TKsSimd simd);
 // Each probe runs one instruction under an exception frame: true when it
 // ran, false when the processor or the system refused it.
 bool KsProbeSse2();
+#if defined(__i386__)
 bool KsProbeIllegalInstruction();
+#endif

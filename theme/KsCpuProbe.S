@@ -7,6 +7,7 @@
    int KsTrySse2(void);        pxor %xmm0, %xmm0
    int KsTryUndefined(void);   ud2, which always faults: proves the frame */
 
+#if defined(__i386__)
     .text
 
     .globl _KsTrySse2
@@ -41,3 +42,4 @@ _KsProbeResume:
     movl %ebp, %esp
     popl %ebp
     ret
+#endif

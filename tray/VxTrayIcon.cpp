@@ -73,6 +73,7 @@ TVxTrayIcon::~TVxTrayIcon()
     if (FAnimated)
         SetAnimated(false);
     FreeAndNil(FTimer);
+    FreeAndNil(FFrameIcon);
     FreeAndNil(FIcon);
 }
 
@@ -90,11 +91,28 @@ void TVxTrayIcon::Notification(TComponent* component, TOperation operation)
         FTimer = nullptr;
 }
 
-void TVxTrayIcon::Notify(DWORD message)
+bool TVxTrayIcon::Notify(DWORD message)
 {
-    // A failed call leaves the component as it is: the shell may not be
-    // there yet, and TaskbarCreated brings the icon back when it comes.
-    ShellNotifyIconFunction(message, &FData);
+    return ShellNotifyIconFunction(message, &FData) != FALSE;
+}
+
+bool TVxTrayIcon::AddIcon()
+{
+    // An add fails also for an icon that is still there (activated again
+    // without a taskbar restart); a modify that succeeds tells that case.
+    bool wasAdded = FAdded;
+    FAdded = Notify(NIM_ADD) || (wasAdded && Notify(NIM_MODIFY));
+    return FAdded;
+}
+
+void TVxTrayIcon::UpdateIcon()
+{
+    // Until the shell has taken the icon there is nothing to modify: each
+    // change tries the add again, so the icon comes as soon as it can.
+    if (FAdded)
+        Notify(NIM_MODIFY);
+    else
+        AddIcon();
 }
 
 void TVxTrayIcon::EnsureIcon()
@@ -123,9 +141,10 @@ void TVxTrayIcon::SetActive(bool active)
         FData.uCallbackMessage = TrayCallbackMessage;
         FData.hIcon = FIcon->Handle();
         StoreTip();
-        Notify(NIM_ADD);
+        AddIcon();
     } else {
         Notify(NIM_DELETE);
+        FAdded = false;
     }
 }
 
@@ -134,7 +153,7 @@ void TVxTrayIcon::IconChanged(TObject*)
     if (IsDesigning() || !FActive || FAnimated)
         return;
     FData.hIcon = FIcon->Handle();
-    Notify(NIM_MODIFY);
+    UpdateIcon();
 }
 
 void TVxTrayIcon::SetHint(const std::string& hint)
@@ -143,7 +162,7 @@ void TVxTrayIcon::SetHint(const std::string& hint)
     if (IsDesigning() || !FActive)
         return;
     StoreTip();
-    Notify(NIM_MODIFY);
+    UpdateIcon();
 }
 
 void TVxTrayIcon::StoreTip()
@@ -171,6 +190,7 @@ void TVxTrayIcon::SetAnimated(bool animated)
         EnsureIcon();
         // Raises the icon's change notification: the static image returns.
         FIcon->Assign(FIcon);
+        FreeAndNil(FFrameIcon);
     }
 }
 
@@ -210,7 +230,10 @@ void TVxTrayIcon::AnimationTick(TObject*)
     TOwned<TIcon> frame = MakeOwned<TIcon>();
     FAnimationList->GetIcon(FFrame, *frame);
     FData.hIcon = frame->Handle();
-    Notify(NIM_MODIFY);
+    UpdateIcon();
+    // The previous frame goes only now that the shell has the new one.
+    FreeAndNil(FFrameIcon);
+    FFrameIcon = frame.release();
 }
 
 TShiftState TVxTrayIcon::KeyShiftState()

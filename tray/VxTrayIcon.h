@@ -52,6 +52,10 @@ public:
     // how it returns after the taskbar is re-created); false removes it.
     bool Active() const { return FActive; }
     void SetActive(bool active);
+    // Whether the shell has taken the icon. While Active and not yet
+    // added (no taskbar yet, or no resources for it), every new image or
+    // hint tries the add again.
+    bool Added() const { return FAdded; }
     // Owned; a new image reaches the tray at once unless animating.
     TIcon* Icon() const { return FIcon; }
     bool Animated() const { return FAnimated; }
@@ -91,7 +95,11 @@ private:
     void EnsureIcon();
     // The short form of Hint into the record's tip.
     void StoreTip();
-    void Notify(DWORD message);
+    // Adds the icon; true when it is in the tray afterwards.
+    bool AddIcon();
+    // Passes a new image or tip on, or adds the icon if it is not there.
+    void UpdateIcon();
+    bool Notify(DWORD message);
 
     bool FActive = false;
     TIcon* FIcon = nullptr;
@@ -102,6 +110,10 @@ private:
     TPopupMenu* FPopupMenu = nullptr;
     TTimer* FTimer = nullptr;
     int FFrame = -1;
+    // The animation frame the shell was last given: it lives until the
+    // next frame, since a new hint sends the record's icon again.
+    TIcon* FFrameIcon = nullptr;
+    bool FAdded = false;
     TNotifyIconData FData{};
     TUtilityWindow FWindow;
 };

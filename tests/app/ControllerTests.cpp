@@ -175,7 +175,7 @@ TEST_CASE("The popup menu shows the values of the last tick")
     CHECK(f.Form->pmiGDI->Caption() == "30% GDI resources free");
 }
 
-TEST_CASE("Details and About do nothing yet; Exit terminates")
+TEST_CASE("Details and About do nothing yet")
 {
     TMeterFixture f;
     f.CreateForm();
@@ -185,7 +185,6 @@ TEST_CASE("Details and About do nothing yet; Exit terminates")
     CHECK(f.Form->pmiDetails->Enabled());
     CHECK(f.Form->pmiAbout->Enabled());
     CHECK(TBoxRecorder::Boxes().empty());
-    CHECK(!Application->Terminated());
 }
 
 namespace {

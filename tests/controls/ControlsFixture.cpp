@@ -47,6 +47,9 @@ TControlsFixture::~TControlsFixture()
 
 void TControlsFixture::Show()
 {
+    // The pointer stays wherever an earlier program left it: away from the
+    // form, no control is hot unless a test makes it so.
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
     Form->Show();
     SetForegroundWindow(Form->Handle());
     REQUIRE(WaitFor([&] { return Form->Active(); }));

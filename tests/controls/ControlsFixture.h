@@ -44,7 +44,8 @@ struct TControlsFixture {
         return control;
     }
 
-    // Shows the form, activates it and waits until it has painted.
+    // Moves the pointer away, shows the form, activates it and waits until
+    // it has painted.
     void Show();
 
 private:

@@ -1,5 +1,6 @@
 #include "FrameFixture.h"
 
+#include "ErrorBoxes.h"
 #include "tests/support/GdiCount.h"
 #include "tests/support/MessagePump.h"
 #include "theme/KsEffects.h"
@@ -252,4 +253,34 @@ TEST_CASE_FIXTURE(TFrameFixture, "the show animation plays when the window comes
         Form->Show();
         CHECK(TFrameCounter::Now == before);
     }
+}
+
+namespace {
+HBITMAP RefuseDib(const BITMAPINFO*, void** bits)
+{
+    *bits = nullptr;
+    return nullptr;
+}
+}
+
+TEST_CASE_FIXTURE(TFrameFixture, "a snapshot that cannot be made leaves the window shown with its region")
+{
+    TErrorBoxes boxes;
+    Frame->SetCanMove(false);  // the snapshot is then a bitmap of the window's size, made at show time
+    Frame->SetBlend(true);
+    Form->SetVisible(false);
+    Frame->Backdrop().SetSize(1, 1);
+    const TKsBitmapAllocator saved = KsBitmapAllocator;
+    KsBitmapAllocator.CreateDib = &RefuseDib;
+    Form->Show();
+    KsBitmapAllocator = saved;
+    CHECK(TErrorBoxes::Texts == std::vector<std::string>{"Can't allocate the DIB handle"});
+    CHECK(IsWindowVisible(Window));
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    REQUIRE(GetWindowRgn(Window, region) != ERROR);
+    CHECK(PtInRegion(region, 150, 100));
+    CHECK_FALSE(PtInRegion(region, 0, 0));
+    DeleteObject(region);
+    // Painting the frame with the missing snapshot reads nothing outside it.
+    Frame->PaintNonClient();
 }

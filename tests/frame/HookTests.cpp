@@ -1,3 +1,4 @@
+#include "ErrorBoxes.h"
 #include "frame/KsHooks.h"
 
 #include "framework/Application.h"
@@ -94,23 +95,6 @@ struct THookFixture {
     static void Pump()
     {
         PumpUntil([] { return true; });
-    }
-};
-
-// Records the error boxes instead of showing them.
-struct TErrorBoxes {
-    static inline std::vector<std::string> Texts;
-    TApplication::TMessageBoxFunction Saved = Application->MessageBoxFunction;
-    TErrorBoxes()
-    {
-        Texts.clear();
-        Application->MessageBoxFunction = &Record;
-    }
-    ~TErrorBoxes() { Application->MessageBoxFunction = Saved; }
-    static int WINAPI Record(HWND, LPCSTR text, LPCSTR, UINT)
-    {
-        Texts.push_back(text);
-        return IDOK;
     }
 };
 

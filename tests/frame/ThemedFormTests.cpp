@@ -1,6 +1,8 @@
 #include "FrameFixture.h"
 
 #include "framework/ClassBuilder.h"
+#include "framework/LayoutWriter.h"
+#include "tests/support/MessagePump.h"
 
 #include <doctest/doctest.h>
 
@@ -67,4 +69,44 @@ TEST_CASE("the caption icon is copied once per icon and size, not on every paint
     REQUIRE(larger);
     CHECK(frame->CaptionIcon(32, 32) == larger);
     form->Free();
+}
+
+TEST_CASE_FIXTURE(TFrameFixture, "the frame is stored with every setting but a default MinimizeApplication")
+{
+    const std::string layout = WriteLayout(Form);
+    for (const char* line : {"BlendValue = 150", "BorderIcons = [kbiClose, kbiSystemMenu]", "CanResize = False",
+                             "MagneticValue = 20", "SysMenuShadowWidth = 4", "ThemeEngine = NgThemeEngine",
+                             "Version = '2.1'", "WindowState = kwsNormal", "Active = True"})
+        CHECK_MESSAGE(layout.find(line) != std::string::npos, line);
+    CHECK(layout.find("MinimizeApplication") == std::string::npos);
+    Frame->SetMinimizeApplication(false);
+    CHECK(WriteLayout(Form).find("MinimizeApplication = False") != std::string::npos);
+}
+
+namespace {
+struct TPaintRecorder {
+    int Calls = 0;
+    COLORREF Under = 0;
+    void Paint(TObject*, TCanvas& canvas)
+    {
+        ++Calls;
+        Under = GetPixel(canvas.Handle(), 10, 40);
+        RECT mark{3, 29, 23, 49};  // the client's top-left corner in the buffer
+        FillRect(canvas.Handle(), &mark, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    }
+};
+}
+
+TEST_CASE_FIXTURE(TFrameFixture, "OnPaint draws on the client background through the frame buffer")
+{
+    TPaintRecorder recorder;
+    Frame->OnPaint = TKsPaintEvent::Bind<&TPaintRecorder::Paint>(&recorder);
+    RedrawWindow(Window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    CHECK(recorder.Calls >= 1);
+    CHECK(recorder.Under == RGB(255, 255, 220));  // the theme's window colour is already there
+    POINT corner{5, 5};
+    ClientToScreen(Window, &corner);
+    TWindowDC screen(nullptr);
+    CHECK(PumpUntil([&] { return GetPixel(screen.Get(), corner.x, corner.y) == RGB(0, 0, 0); }, 5000));
+    Frame->OnPaint = TKsPaintEvent();
 }

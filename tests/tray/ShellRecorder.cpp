@@ -38,9 +38,27 @@ BOOL WINAPI RecordCall(DWORD message, TNotifyIconData* data)
     call.Data = *data;
     if (TShellRecorder::ReadGauges())
         call.Gauge = GaugeOfIcon(data->hIcon);
+    call.Succeeded = !TShellRecorder::Failures(message).Fails();
+    if (call.Succeeded && message == NIM_ADD)
+        TShellRecorder::InTray() = true;
+    if (call.Succeeded && message == NIM_DELETE)
+        TShellRecorder::InTray() = false;
     TShellRecorder::Calls().push_back(call);
-    return TRUE;
+    return call.Succeeded;
 }
+
+TFailurePlan Plans[3];
+}
+
+TFailurePlan& TShellRecorder::Failures(DWORD message)
+{
+    return Plans[message <= NIM_DELETE ? message : NIM_DELETE];
+}
+
+bool& TShellRecorder::InTray()
+{
+    static bool inTray = false;
+    return inTray;
 }
 
 std::vector<TShellCall>& TShellRecorder::Calls()
@@ -78,4 +96,7 @@ TShellRecorder::TShellRecorder(bool readGauges) : FSeam(ShellNotifyIconFunction,
 {
     Calls().clear();
     ReadGauges() = readGauges;
+    for (TFailurePlan& plan : Plans)
+        plan.Reset();
+    InTray() = false;
 }

@@ -1,5 +1,9 @@
 #pragma once
 // Records every call the tray icon makes to the shell instead of making it.
+// Calls succeed unless their message's failure plan says otherwise.
+
+#include "tests/support/BoxRecorder.h"
+#include "tests/support/FailurePlan.h"
 
 #include "framework/ScopeGuard.h"
 #include "tray/VxTrayIcon.h"
@@ -18,6 +22,7 @@ struct TShellCall {
     DWORD Message = 0;
     TNotifyIconData Data{};
     int Gauge = -1;  // read from the icon while the call was made
+    bool Succeeded = true;
     std::string Tip() const { return std::string(Data.szTip); }
 };
 
@@ -32,6 +37,11 @@ public:
     static bool& ReadGauges();
     // The gauges of the calls that carried an icon, in order.
     static std::vector<int> Gauges();
+    // The plan for NIM_ADD, NIM_MODIFY or NIM_DELETE.
+    static TFailurePlan& Failures(DWORD message);
+    // Whether an icon is in the tray: added and not deleted since, by
+    // calls that succeeded.
+    static bool& InTray();
     void Clear() { Calls().clear(); }
     size_t Count() const { return Calls().size(); }
     const TShellCall& Last() const { return Calls().back(); }

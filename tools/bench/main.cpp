@@ -52,10 +52,38 @@ double BestSeconds(const std::function<void()>& prepare, const std::function<voi
     return best;
 }
 
+// Every rate measured, for the ratios to memcpy at the end.
+std::vector<std::pair<std::string, double>> Rates;
+
 void Print(const std::string& name, double value, const char* unit)
 {
     std::printf("%s %.1f %s\n", name.c_str(), value, unit);
     std::fflush(stdout);
+    if (std::strcmp(unit, "Mpix/s") == 0)
+        Rates.emplace_back(name, value);
+}
+
+// Each rate over memcpy's in the same run: the "/cached" ones over
+// memcpy/cached, the others over memcpy.
+void PrintRatios()
+{
+    auto rateOf = [](const std::string& name) {
+        for (const auto& [rateName, rate] : Rates)
+            if (rateName == name)
+                return rate;
+        return 0.0;
+    };
+    const double memcpyRate = rateOf("memcpy");
+    const double cachedRate = rateOf("memcpy/cached");
+    for (const auto& [name, rate] : Rates) {
+        const bool cached = name.size() > 7 && name.compare(name.size() - 7, 7, "/cached") == 0;
+        const double base = cached ? cachedRate : memcpyRate;
+        if (name.compare(0, 6, "memcpy") == 0 || base <= 0)
+            continue;
+        std::string ratioName = name;
+        ratioName.insert(cached ? name.size() - 7 : name.size(), "/memcpy");
+        std::printf("%s %.2f ratio\n", ratioName.c_str(), rate / base);
+    }
 }
 
 double Mpix(double pixels, double seconds)
@@ -207,6 +235,8 @@ void BenchChangeHue()
         inactive->ChangeHue(30);
     });
     Print("ChangeHue", fast * 1000, "ms");
+    const double pixels = double(active->Width()) * active->Height() + double(inactive->Width()) * inactive->Height();
+    Rates.emplace_back("ChangeHue", Mpix(pixels, fast));
 
     auto direct = [](TKsBitmap& atlas) {
         uint32_t* bits = atlas.Bits();
@@ -235,6 +265,7 @@ void BenchFormFrame()
                                                    luna->DrawFormFrame(*frame, 306, 209, rect, (i & 1) != 0, 1);
                                            });
         Print("DrawFormFrame", seconds / Calls * 1e6, "us");
+        Rates.emplace_back("DrawFormFrame", Mpix(306.0 * 209 * Calls, seconds));
     } catch (const Exception& error) {
         std::fprintf(stderr, "note: DrawFormFrame unavailable: %s\n", error.what());
         std::printf("DrawFormFrame unavailable -\n");
@@ -291,29 +322,25 @@ int main(int argc, char** argv)
         }
     try {
         StartFramework();
-        std::fprintf(stderr, "note: %dx%d pixels x %d bitmaps per round, fastest of %d rounds; blending path %s\n",
-                     Side, Side, Copies, Rounds, KsSimdName(KsBlendPath()));
-        const double cachedRatio = [] {
+        std::fprintf(stderr, "note: %dx%d pixels x %d bitmaps per round, fastest of %d rounds\n", Side, Side,
+                     Copies, Rounds);
+        std::printf("kernel %s chosen\n", KsSimdName(KsBlendPath()));
+        {
             const int side = Side;
             Side = CachedSide;
             Pixels = size_t(Side) * Side;
             TBench cached;
-            const double copy = cached.Memcpy();
-            const double merge = cached.MergeUnder(cached.WorstCase());
-            Print("memcpy/cached", copy, "Mpix/s");
-            Print("MergeUnder/cached", merge, "Mpix/s");
+            Print("memcpy/cached", cached.Memcpy(), "Mpix/s");
+            Print("MergeUnder/cached", cached.MergeUnder(cached.WorstCase()), "Mpix/s");
             Print("MergeUnderMix/cached", cached.MergeUnder(cached.SkinLike()), "Mpix/s");
             Print("DrawRect/cached", cached.DrawRect(), "Mpix/s");
             Side = side;
             Pixels = size_t(Side) * Side;
-            return merge / copy;
-        }();
+        }
         TBench bench;
-        const double memcpyRate = bench.Memcpy();
-        Print("memcpy", memcpyRate, "Mpix/s");
+        Print("memcpy", bench.Memcpy(), "Mpix/s");
         Print("BlendPixel", bench.BlendPixels(), "Mpix/s");
-        const double merge = bench.MergeUnder(bench.WorstCase());
-        Print("MergeUnder", merge, "Mpix/s");
+        Print("MergeUnder", bench.MergeUnder(bench.WorstCase()), "Mpix/s");
         Print("DrawRect", bench.DrawRect(), "Mpix/s");
         Print("FillRect", bench.FillRect(), "Mpix/s");
         Print("GradientFill", bench.GradientFill(false), "Mpix/s");
@@ -323,8 +350,6 @@ int main(int argc, char** argv)
         BenchFormFrame();
         BenchProgressBar();
         BenchSkinnedFrame();
-        std::printf("MergeUnder/memcpy %.2f ratio\n", merge / memcpyRate);
-        std::printf("MergeUnder/memcpy/cached %.2f ratio\n", cachedRatio);
 
         const TKsSimd chosen = KsBlendPath();
         for (TKsSimd simd : {TKsSimd::Scalar, TKsSimd::Mmx, TKsSimd::Sse2}) {
@@ -337,6 +362,7 @@ int main(int argc, char** argv)
             Print("FillRect" + path, bench.FillRect(), "Mpix/s");
         }
         KsSetBlendPath(chosen);
+        PrintRatios();
     } catch (const std::exception& error) {
         std::fprintf(stderr, "bench: %s\n", error.what());
         return 1;

@@ -1,0 +1,35 @@
+#include "app/Startup.h"
+
+#include "app/frm_Quorvel.h"
+#include "app/SingleInstance.h"
+#include "app/UtilityUnits.h"
+#include "app/lib_Dialogs.h"
+#include "app/lib_Windows.h"
+#include "framework/Application.h"
+#include "framework/Finalization.h"
+#include "framework/Strings.h"
+#include "resources/resource.h"
+
+#include <windows.h>
+
+int RunQuorvel()
+{
+    StartFramework();
+    StartUtilityUnits();
+
+    // The copy check comes before the platform check, so a second copy
+    // hands over on every system.
+    EnsureSingleInstance(InstanceMappingName);
+    Application->Initialize();
+    Application->SetTitle("Quorvel");
+    if (IsWindowsNT()) {
+        MessageBeep(0);
+        ShowError(LoadStr(IDS_NOT_ON_WINDOWS_NT), "Error", mbOK, false);
+        Halt(0);
+    }
+    Application->SetShowMainForm(false);
+    // The hidden controller: its creation puts the gauge into the tray.
+    Application->CreateForm(frmQuorvel);
+    Application->Run();
+    return 0;
+}
