@@ -277,8 +277,7 @@ void TfrmQuorvel::pmiRunOnWindowsStartupClick(TObject*)
 
 void TfrmQuorvel::ShowStoredRunEntry(const std::string& exePath)
 {
-    pmiRunOnWindowsStartup->SetChecked(
-        RegValueExists(HKEY_CURRENT_USER, RunKey, ExtractFileName(exePath)));
+    pmiRunOnWindowsStartup->SetChecked(RegValueExists(HKEY_CURRENT_USER, RunKey, ExtractFileName(exePath)));
 }
 
 void TfrmQuorvel::pmiExitClick(TObject*)

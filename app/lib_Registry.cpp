@@ -72,8 +72,7 @@ bool ReadRegBool(HKEY root, const std::string& key, const std::string& name)
 // query as well as to set, where access rights are enforced.
 const REGSAM QueryAndSet = KEY_QUERY_VALUE | KEY_SET_VALUE;
 
-bool WriteRegBool(HKEY root, const std::string& key, const std::string& name, bool value,
-                  bool overwrite)
+bool WriteRegBool(HKEY root, const std::string& key, const std::string& name, bool value, bool overwrite)
 {
     TOpenedKey registry(root, key, QueryAndSet);
     if (!registry.Opened() || (!overwrite && registry->ValueExists(name)))

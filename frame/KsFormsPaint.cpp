@@ -91,9 +91,9 @@ void TKsCustomForm::DrawCaptionIcon(TKsBitmap& bitmap, int x, int y, int width, 
             for (int column = 0; column < width; ++column) {
                 const uint32_t black = overBlack->GetPixel(column, row);
                 const uint32_t white = overWhite->GetPixel(column, row);
-                const int alpha = 255 - std::clamp(static_cast<int>((white >> 8) & 0xFF) -
-                                                       static_cast<int>((black >> 8) & 0xFF),
-                                                   0, 255);
+                const int alpha =
+                    255 -
+                    std::clamp(static_cast<int>((white >> 8) & 0xFF) - static_cast<int>((black >> 8) & 0xFF), 0, 255);
                 auto channel = [&](int shift) {
                     return alpha ? std::min(255, static_cast<int>((black >> shift) & 0xFF) * 255 / alpha) : 0;
                 };

@@ -322,8 +322,8 @@ int main(int argc, char** argv)
         }
     try {
         StartFramework();
-        std::fprintf(stderr, "note: %dx%d pixels x %d bitmaps per round, fastest of %d rounds\n", Side, Side,
-                     Copies, Rounds);
+        std::fprintf(stderr, "note: %dx%d pixels x %d bitmaps per round, fastest of %d rounds\n", Side, Side, Copies,
+                     Rounds);
         std::printf("kernel %s chosen\n", KsSimdName(KsBlendPath()));
         {
             const int side = Side;
