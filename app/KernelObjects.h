@@ -18,6 +18,7 @@ using TKernelHandle = TOwnedHandle<HANDLE, TCloseHandle>;
 class TMappedView : public TOwnedHandle<void*, TUnmapView> {
 public:
     TMappedView() = default;
-    TMappedView(HANDLE mapping, DWORD access, DWORD bytes)
-        : TOwnedHandle(MapViewOfFile(mapping, access, 0, 0, bytes)) {}
+    TMappedView(HANDLE mapping, DWORD access, DWORD bytes) : TOwnedHandle(MapViewOfFile(mapping, access, 0, 0, bytes))
+    {
+    }
 };

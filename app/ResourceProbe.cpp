@@ -10,8 +10,8 @@
 namespace {
 
 // wow32.dll's generic 16-bit call; Wine has it, Windows 9x does not.
-using TWOWCallback16Ex = BOOL(WINAPI*)(DWORD target16, DWORD flags, DWORD argumentBytes,
-                                       void* arguments, DWORD* result);
+using TWOWCallback16Ex = BOOL(WINAPI*)(DWORD target16, DWORD flags, DWORD argumentBytes, void* arguments,
+                                       DWORD* result);
 const DWORD WCB16_PASCAL = 0;
 
 struct TProbeState {
@@ -51,7 +51,7 @@ int32_t CallThroughWow(uint32_t target16, uint16_t selector)
     return LOWORD(result);
 }
 
-} // namespace
+}  // namespace
 
 void LoadResourceThunk()
 {
@@ -73,8 +73,8 @@ void LoadResourceThunk()
     if (probe.onWine) {
         probe.wow32 = TLibrary("wow32.dll");
         if (probe.wow32)
-            probe.wowCallback16Ex = reinterpret_cast<TWOWCallback16Ex>(reinterpret_cast<void (*)()>(
-                GetProcAddress(probe.wow32.Get(), "WOWCallback16Ex")));
+            probe.wowCallback16Ex = reinterpret_cast<TWOWCallback16Ex>(
+                reinterpret_cast<void (*)()>(GetProcAddress(probe.wow32.Get(), "WOWCallback16Ex")));
     }
 }
 
@@ -101,8 +101,7 @@ int32_t QueryFreeResources(uint16_t selector)
         return -1;
     if (probe.onWine)
         return CallThroughWow(probe.getFreeSystemResources, selector);
-    return static_cast<int32_t>(
-        CallQtThunkWord(probe.qtThunk, probe.getFreeSystemResources, selector));
+    return static_cast<int32_t>(CallQtThunkWord(probe.qtThunk, probe.getFreeSystemResources, selector));
 }
 
 int32_t FreeSystemResources()

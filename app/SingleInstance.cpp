@@ -56,8 +56,7 @@ bool IsRunningCopy(HWND window)
     char theirs[64] = "";
     char ours[64] = "";
     return GetClassNameA(window, theirs, sizeof theirs) > 0 &&
-           GetClassNameA(Application->Handle(), ours, sizeof ours) > 0 &&
-           std::strcmp(theirs, ours) == 0;
+           GetClassNameA(Application->Handle(), ours, sizeof ours) > 0 && std::strcmp(theirs, ours) == 0;
 }
 
 [[noreturn]] void HandOverTo(HWND window)
@@ -84,13 +83,13 @@ void Publish(TKernelHandle mapping)
             reinterpret_cast<uint32_t>(Application ? Application->Handle() : nullptr);
 }
 
-} // namespace
+}  // namespace
 
 void EnsureSingleInstance(const std::string& name)
 {
     TInstanceState& instance = Instance();
-    TKernelHandle created(CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
-                                             MappingSize, name.c_str()));
+    TKernelHandle created(
+        CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, MappingSize, name.c_str()));
     if (GetLastError() == ERROR_ALREADY_EXISTS) {
         instance.mapping = TKernelHandle(OpenFileMappingA(FILE_MAP_READ, FALSE, name.c_str()));
         // An existing mapping that can't be opened for reading leaves this

@@ -1,8 +1,8 @@
 #include "app/Startup.h"
 
-#include "app/frm_Quorvel.h"
 #include "app/SingleInstance.h"
 #include "app/UtilityUnits.h"
+#include "app/frm_Quorvel.h"
 #include "app/lib_Dialogs.h"
 #include "app/lib_Windows.h"
 #include "framework/Application.h"

@@ -19,9 +19,9 @@
 #include "framework/Strings.h"
 #include "framework/Timer.h"
 #include "menus/XPMenu.h"
+#include "resources/resource.h"
 #include "theme/NgEngine.h"
 #include "tray/VxTrayIcon.h"
-#include "resources/resource.h"
 
 #include <algorithm>
 #include <exception>
@@ -32,7 +32,6 @@ int32_t FreeGDI = -1;
 bool WarningShown = false;
 bool WarningBusy = false;
 TfrmQuorvel* frmQuorvel = nullptr;
-
 
 namespace {
 
@@ -50,7 +49,7 @@ long long TruncatedGauge(int32_t freeSystem)
     return static_cast<long long>(static_cast<long double>(freeSystem) / IconIndexDivisor);
 }
 
-} // namespace
+}  // namespace
 
 int GaugeIndex(int32_t freeSystem)
 {
@@ -308,8 +307,7 @@ void TfrmQuorvel::pmiRunOnWindowsStartupClick(TObject*)
 
 void TfrmQuorvel::ShowStoredRunEntry(const std::string& exePath)
 {
-    pmiRunOnWindowsStartup->SetChecked(
-        RegValueExists(HKEY_CURRENT_USER, RunKey, ExtractFileName(exePath)));
+    pmiRunOnWindowsStartup->SetChecked(RegValueExists(HKEY_CURRENT_USER, RunKey, ExtractFileName(exePath)));
 }
 
 void TfrmQuorvel::pmiExitClick(TObject*)

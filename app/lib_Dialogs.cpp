@@ -9,7 +9,7 @@ UINT TopmostFlag(bool topmost)
     return topmost ? MB_TOPMOST : 0;
 }
 
-} // namespace
+}  // namespace
 
 UINT MessageButtonsStyle(MessageButtons buttons)
 {
@@ -24,16 +24,12 @@ int ShowMessageBox(const std::string& text, const std::string& caption, UINT fla
     return Application->MessageBox(text, caption, flags);
 }
 
-int ShowWarning(const std::string& text, const std::string& caption, MessageButtons buttons,
-                bool topmost)
+int ShowWarning(const std::string& text, const std::string& caption, MessageButtons buttons, bool topmost)
 {
-    return ShowMessageBox(text, caption,
-                          MessageButtonsStyle(buttons) | MB_ICONEXCLAMATION | TopmostFlag(topmost));
+    return ShowMessageBox(text, caption, MessageButtonsStyle(buttons) | MB_ICONEXCLAMATION | TopmostFlag(topmost));
 }
 
-int ShowError(const std::string& text, const std::string& caption, MessageButtons buttons,
-              bool topmost)
+int ShowError(const std::string& text, const std::string& caption, MessageButtons buttons, bool topmost)
 {
-    return ShowMessageBox(text, caption,
-                          MessageButtonsStyle(buttons) | MB_ICONHAND | TopmostFlag(topmost));
+    return ShowMessageBox(text, caption, MessageButtonsStyle(buttons) | MB_ICONHAND | TopmostFlag(topmost));
 }

@@ -13,8 +13,6 @@ UINT MessageButtonsStyle(MessageButtons buttons);
 
 int ShowMessageBox(const std::string& text, const std::string& caption, UINT flags);
 // Exclamation icon; topmost adds MB_TOPMOST.
-int ShowWarning(const std::string& text, const std::string& caption, MessageButtons buttons,
-                bool topmost);
+int ShowWarning(const std::string& text, const std::string& caption, MessageButtons buttons, bool topmost);
 // Stop icon; topmost adds MB_TOPMOST.
-int ShowError(const std::string& text, const std::string& caption, MessageButtons buttons,
-              bool topmost);
+int ShowError(const std::string& text, const std::string& caption, MessageButtons buttons, bool topmost);

@@ -25,7 +25,7 @@ private:
     bool FOpened = false;
 };
 
-} // namespace
+}  // namespace
 
 bool CreateRegKey(HKEY root, const std::string& key)
 {
@@ -72,8 +72,7 @@ bool ReadRegBool(HKEY root, const std::string& key, const std::string& name)
 // query as well as to set, where access rights are enforced.
 const REGSAM QueryAndSet = KEY_QUERY_VALUE | KEY_SET_VALUE;
 
-bool WriteRegBool(HKEY root, const std::string& key, const std::string& name, bool value,
-                  bool overwrite)
+bool WriteRegBool(HKEY root, const std::string& key, const std::string& name, bool value, bool overwrite)
 {
     TOpenedKey registry(root, key, QueryAndSet);
     if (!registry.Opened() || (!overwrite && registry->ValueExists(name)))
@@ -82,8 +81,7 @@ bool WriteRegBool(HKEY root, const std::string& key, const std::string& name, bo
     return true;
 }
 
-bool WriteRegString(HKEY root, const std::string& key, const std::string& name,
-                    const std::string& text, bool overwrite)
+bool WriteRegString(HKEY root, const std::string& key, const std::string& name, const std::string& text, bool overwrite)
 {
     TOpenedKey registry(root, key, QueryAndSet);
     if (!registry.Opened() || (!overwrite && registry->ValueExists(name)))

@@ -20,10 +20,9 @@ bool DeleteRegValue(HKEY root, const std::string& key, const std::string& name);
 // False when the key or value is missing or the value is not an integer.
 bool ReadRegBool(HKEY root, const std::string& key, const std::string& name);
 // Write when overwrite is on or the value is missing; true when written.
-bool WriteRegBool(HKEY root, const std::string& key, const std::string& name, bool value,
-                  bool overwrite);
-bool WriteRegString(HKEY root, const std::string& key, const std::string& name,
-                    const std::string& text, bool overwrite);
+bool WriteRegBool(HKEY root, const std::string& key, const std::string& name, bool value, bool overwrite);
+bool WriteRegString(HKEY root, const std::string& key, const std::string& name, const std::string& text,
+                    bool overwrite);
 
 // Adds or removes the Run entry named after the executable's file name,
 // creating the Run key when it is missing. The stored command line quotes

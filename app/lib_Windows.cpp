@@ -15,7 +15,7 @@ DWORD ReadPlatformId()
     return GetVersionExA(&info) ? info.dwPlatformId : VER_PLATFORM_WIN32_WINDOWS;
 }
 
-} // namespace
+}  // namespace
 
 bool IsWindowsNT()
 {
@@ -27,9 +27,8 @@ bool IsWindowsNT()
 int ShowCommandValue(ShowCommand command)
 {
     static const int values[] = {
-        SW_HIDE, SW_MAXIMIZE, SW_MINIMIZE, SW_RESTORE, SW_SHOW, SW_SHOWDEFAULT,
-        SW_SHOWMAXIMIZED, SW_SHOWMINIMIZED, SW_SHOWMINNOACTIVE, SW_SHOWNA,
-        SW_SHOWNOACTIVATE, SW_SHOWNORMAL,
+        SW_HIDE,          SW_MAXIMIZE,      SW_MINIMIZE,        SW_RESTORE, SW_SHOW,           SW_SHOWDEFAULT,
+        SW_SHOWMAXIMIZED, SW_SHOWMINIMIZED, SW_SHOWMINNOACTIVE, SW_SHOWNA,  SW_SHOWNOACTIVATE, SW_SHOWNORMAL,
     };
     return values[command];
 }
@@ -51,8 +50,7 @@ bool ShowWindowAs(HWND window, ShowCommand command)
 
 bool SetStayOnTop(HWND window, bool onTop)
 {
-    return SetWindowPos(window, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                        SWP_NOMOVE | SWP_NOSIZE) != FALSE;
+    return SetWindowPos(window, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE) != FALSE;
 }
 
 bool IsMinimized(HWND window)
@@ -66,8 +64,7 @@ const char* ShellVerbText(ShellVerb verb)
     return verbs[verb];
 }
 
-bool ShellRun(const std::string& file, const std::string& parameters, ShellVerb verb,
-              ShowCommand command)
+bool ShellRun(const std::string& file, const std::string& parameters, ShellVerb verb, ShowCommand command)
 {
     SHELLEXECUTEINFOA info = {};
     info.cbSize = sizeof info;
@@ -84,8 +81,7 @@ bool ShellRun(const std::string& file, const std::string& parameters, ShellVerb 
     return started;
 }
 
-bool GetFileVersion(const std::string& fileName, unsigned& major, unsigned& minor,
-                    unsigned& release, unsigned& build)
+bool GetFileVersion(const std::string& fileName, unsigned& major, unsigned& minor, unsigned& release, unsigned& build)
 {
     major = minor = release = build = 0;
     DWORD unused = 0;

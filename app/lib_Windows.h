@@ -41,10 +41,8 @@ const char* ShellVerbText(ShellVerb verb);
 
 // Opens a document, program or address ("http:", "mailto:") through the
 // shell. True when the shell accepted it.
-bool ShellRun(const std::string& file, const std::string& parameters, ShellVerb verb,
-              ShowCommand command);
+bool ShellRun(const std::string& file, const std::string& parameters, ShellVerb verb, ShowCommand command);
 
 // The file version of a file's version resource. False, with all four
 // numbers 0, when the file has none or it can't be read.
-bool GetFileVersion(const std::string& fileName, unsigned& major, unsigned& minor,
-                    unsigned& release, unsigned& build);
+bool GetFileVersion(const std::string& fileName, unsigned& major, unsigned& minor, unsigned& release, unsigned& build);

@@ -119,7 +119,7 @@ std::vector<uint32_t> ReadPixels(TBitmap& bitmap)
         pixel &= 0x00FFFFFFu;
     return pixels;
 }
-} // namespace
+}  // namespace
 
 uint32_t LightnessGrey(uint32_t pixel, int range, int base)
 {
@@ -266,18 +266,10 @@ RECT TKsCustomButton::ContentShare(bool glyph)
     const int across = ImageWidth() + FSpacing;
     const int down = FGlyphHeight + FSpacing;
     switch (FLayout) {
-    case blGlyphLeft:
-        (glyph ? box.right : box.left) = box.left + across;
-        break;
-    case blGlyphRight:
-        (glyph ? box.left : box.right) = box.right - across;
-        break;
-    case blGlyphTop:
-        (glyph ? box.bottom : box.top) = box.top + down;
-        break;
-    case blGlyphBottom:
-        (glyph ? box.top : box.bottom) = box.bottom - down;
-        break;
+    case blGlyphLeft: (glyph ? box.right : box.left) = box.left + across; break;
+    case blGlyphRight: (glyph ? box.left : box.right) = box.right - across; break;
+    case blGlyphTop: (glyph ? box.bottom : box.top) = box.top + down; break;
+    case blGlyphBottom: (glyph ? box.top : box.bottom) = box.bottom - down; break;
     }
     return box;
 }
@@ -322,7 +314,8 @@ void TKsCustomButton::PaintCaption()
     const int height = front.TextHeight(text);
     const RECT area = GetCaptionRect();
     RECT box{0, 0, width, height};
-    OffsetRect(&box, area.left + (area.right - area.left - width) / 2, area.top + (area.bottom - area.top - height) / 2);
+    OffsetRect(&box, area.left + (area.right - area.left - width) / 2,
+               area.top + (area.bottom - area.top - height) / 2);
     const UINT format = DT_CENTER | DT_SINGLELINE;
     DrawCaptionText(text, box, format);
 }

@@ -37,7 +37,7 @@ struct TDepthGuard {
     TDepthGuard(const TDepthGuard&) = delete;
     TDepthGuard& operator=(const TDepthGuard&) = delete;
 };
-} // namespace
+}  // namespace
 
 TKsCustomControl::TKsCustomControl(TComponent* owner)
     : TWinControl(owner), FFront(MakeOwned<TKsBitmap>()), FBack(MakeOwned<TKsBitmap>())
@@ -262,9 +262,7 @@ void TKsCustomControl::PaintBackground()
         FFront->FillRect(RECT{0, 0, FFront->Width(), FFront->Height()}, ColorToPixel(Color(), 255));
 }
 
-void TKsCustomControl::PaintForeground()
-{
-}
+void TKsCustomControl::PaintForeground() {}
 
 void TKsCustomControl::CopyBuffer(HDC dc) const
 {

@@ -11,8 +11,7 @@ IMPLEMENT_CLASS(TKsCustomProgressBar)
     Property("Max", &TKsCustomProgressBar::Max, &TKsCustomProgressBar::SetMax, 100);
     Property("Min", &TKsCustomProgressBar::Min, &TKsCustomProgressBar::SetMin, 0);
     Property("Position", &TKsCustomProgressBar::Position, &TKsCustomProgressBar::SetPosition);
-    Property("Orientation", &TKsCustomProgressBar::Orientation, &TKsCustomProgressBar::SetOrientation,
-             kboHorizontal);
+    Property("Orientation", &TKsCustomProgressBar::Orientation, &TKsCustomProgressBar::SetOrientation, kboHorizontal);
     Property("ShowBorder", &TKsCustomProgressBar::ShowBorder, &TKsCustomProgressBar::SetShowBorder, true);
     Property("Smooth", &TKsCustomProgressBar::Smooth, &TKsCustomProgressBar::SetSmooth, false);
 }

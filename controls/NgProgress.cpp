@@ -36,6 +36,5 @@ void TNgProgressBar::PaintBar()
         part.right = bar.left + filled;
     else
         part.bottom = bar.top + filled;
-    theme->DrawProgressChunks(Front(), bar, part, Orientation() == kboHorizontal ? orHorizontal : orVertical,
-                              Smooth());
+    theme->DrawProgressChunks(Front(), bar, part, Orientation() == kboHorizontal ? orHorizontal : orVertical, Smooth());
 }

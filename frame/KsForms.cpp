@@ -8,8 +8,8 @@
 #include <algorithm>
 
 IMPLEMENT_ENUM_INFO(TKsBorderStyle, "kbsNone", "kbsStandard", "kbsToolWindow")
-IMPLEMENT_ENUM_INFO(TKsBorderIcon, "kbiClose", "kbiSystemMenu", "kbiMinimize", "kbiMaximize", "kbiHelp",
-                    "kbiRollup", "kbiTray")
+IMPLEMENT_ENUM_INFO(TKsBorderIcon, "kbiClose", "kbiSystemMenu", "kbiMinimize", "kbiMaximize", "kbiHelp", "kbiRollup",
+                    "kbiTray")
 IMPLEMENT_ENUM_INFO(TKsWindowState, "kwsNormal", "kwsMaximized", "kwsMinimized", "kwsRollup", "kwsTray")
 IMPLEMENT_ENUM_INFO(TKsAnimation, "kaNone", "kaRandom", "kaFade", "kaSlide", "kaRect")
 
@@ -122,14 +122,14 @@ HFONT KsSmallCaptionFont()
 // ---- life cycle and settings ----
 
 TKsCustomForm::TKsCustomForm(TComponent* owner)
-    : TKsHookComponent(owner), FConstraints(MakeOwned<TKsSizeConstraints>()),
-      FFrameBuffer(MakeOwned<TKsBitmap>()), FBackdrop(MakeOwned<TKsBitmap>())
+    : TKsHookComponent(owner), FConstraints(MakeOwned<TKsSizeConstraints>()), FFrameBuffer(MakeOwned<TKsBitmap>()),
+      FBackdrop(MakeOwned<TKsBitmap>())
 {
     if (auto* form = dynamic_cast<TCustomForm*>(owner)) {
-        // The frame is ours: the form keeps a plain sizeable window.
+        // The frame is ours: the form keeps a plain sizeable window (which
+        // never scrolls: the framework's forms have no scroll bars).
         form->SetBorderStyle(bsSizeable);
         form->SetBorderIcons(TBorderIcons());
-        form->SetAutoScroll(false);
         SetForm(form);
     }
     if (!IsDesigning()) {

@@ -37,9 +37,24 @@ DECLARE_ENUM_INFO(TKsAnimation)
 
 // The parts of a frame a point can lie on.
 enum TKsFrameZone {
-    kfzNone, kfzCaption, kfzLeft, kfzTop, kfzRight, kfzBottom, kfzBorder,
-    kfzTopLeft, kfzTopRight, kfzBottomLeft, kfzBottomRight,
-    kfzClose, kfzHelp, kfzMinimize, kfzMaximize, kfzRollup, kfzTray, kfzSysMenu,
+    kfzNone,
+    kfzCaption,
+    kfzLeft,
+    kfzTop,
+    kfzRight,
+    kfzBottom,
+    kfzBorder,
+    kfzTopLeft,
+    kfzTopRight,
+    kfzBottomLeft,
+    kfzBottomRight,
+    kfzClose,
+    kfzHelp,
+    kfzMinimize,
+    kfzMaximize,
+    kfzRollup,
+    kfzTray,
+    kfzSysMenu,
 };
 
 // The frame's private messages.

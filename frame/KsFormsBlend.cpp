@@ -17,7 +17,7 @@ int BufferStep(int size)
     return (size / 50 + 1) * 50;
 }
 
-} // namespace
+}  // namespace
 
 void TKsCustomForm::CaptureBackdrop(bool wholeScreen)
 {
@@ -159,14 +159,13 @@ void TKsCustomForm::PlayShowAnimation()
                    FShowAnimationTime);
         break;
     case kaSlide:
-        SlideEffect(screen.Get(), *FBackdrop, RECT{0, 0, FFrameSize.cx, FFrameSize.cy}, buffer, screenRect,
-                    KsRandom(8), FShowAnimationTime);
+        SlideEffect(screen.Get(), *FBackdrop, RECT{0, 0, FFrameSize.cx, FFrameSize.cy}, buffer, screenRect, KsRandom(8),
+                    FShowAnimationTime);
         break;
     case kaRect:
-        RectEffect(screen.Get(), *FBackdrop, RECT{0, 0, FFrameSize.cx, FFrameSize.cy}, buffer, screenRect,
-                   KsRandom(5), FShowAnimationTime);
+        RectEffect(screen.Get(), *FBackdrop, RECT{0, 0, FFrameSize.cx, FFrameSize.cy}, buffer, screenRect, KsRandom(5),
+                   FShowAnimationTime);
         break;
-    default:
-        break;
+    default: break;
     }
 }

@@ -16,7 +16,7 @@ TKsFrameZone TKsCustomForm::HitTest(int x, int y)
     TKsFrameZone zone = y < client.top ? kfzCaption : kfzNone;
     const POINT point{x, y};
     const std::pair<TKsBorderIcon, TKsFrameZone> buttons[] = {
-        {kbiSystemMenu, kfzSysMenu}, {kbiClose, kfzClose}, {kbiMinimize, kfzMinimize}, {kbiMaximize, kfzMaximize},
+        {kbiSystemMenu, kfzSysMenu}, {kbiClose, kfzClose},   {kbiMinimize, kfzMinimize}, {kbiMaximize, kfzMaximize},
         {kbiHelp, kfzHelp},          {kbiRollup, kfzRollup}, {kbiTray, kfzTray},
     };
     for (const auto& [icon, buttonZone] : buttons) {
@@ -102,18 +102,50 @@ void TKsCustomForm::FrameMouseMove(TShiftState shift, int x, int y)
             bounds = SnapToWorkArea(bounds);
         }
         break;
-    case kfzLeft: if (FCanResize && normal) left(); break;
-    case kfzTop: if (FCanResize && normal) top(); break;
-    case kfzRight: if (FCanResize && normal) right(); break;
-    case kfzBottom: if (FCanResize && normal) bottom(); break;
-    case kfzTopLeft: if (FCanResize && normal) { top(); left(); } break;
-    case kfzTopRight: if (FCanResize && normal) { top(); right(); } break;
-    case kfzBottomLeft: if (FCanResize && normal) { bottom(); left(); } break;
-    case kfzBottomRight: if (FCanResize && normal) { bottom(); right(); } break;
+    case kfzLeft:
+        if (FCanResize && normal)
+            left();
+        break;
+    case kfzTop:
+        if (FCanResize && normal)
+            top();
+        break;
+    case kfzRight:
+        if (FCanResize && normal)
+            right();
+        break;
+    case kfzBottom:
+        if (FCanResize && normal)
+            bottom();
+        break;
+    case kfzTopLeft:
+        if (FCanResize && normal) {
+            top();
+            left();
+        }
+        break;
+    case kfzTopRight:
+        if (FCanResize && normal) {
+            top();
+            right();
+        }
+        break;
+    case kfzBottomLeft:
+        if (FCanResize && normal) {
+            bottom();
+            left();
+        }
+        break;
+    case kfzBottomRight:
+        if (FCanResize && normal) {
+            bottom();
+            right();
+        }
+        break;
     default: moved = false; break;
     }
-    if (moved && (bounds.left != form->Left() || bounds.top != form->Top() ||
-                  RectWidth(bounds) != form->Width() || RectHeight(bounds) != form->Height()))
+    if (moved && (bounds.left != form->Left() || bounds.top != form->Top() || RectWidth(bounds) != form->Width() ||
+                  RectHeight(bounds) != form->Height()))
         form->SetBoundsRect(bounds);
     FHoverZone = HitTest(x, y);
     PaintNonClient();

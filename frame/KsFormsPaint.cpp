@@ -91,9 +91,9 @@ void TKsCustomForm::DrawCaptionIcon(TKsBitmap& bitmap, int x, int y, int width, 
             for (int column = 0; column < width; ++column) {
                 const uint32_t black = overBlack->GetPixel(column, row);
                 const uint32_t white = overWhite->GetPixel(column, row);
-                const int alpha = 255 - std::clamp(static_cast<int>((white >> 8) & 0xFF) -
-                                                       static_cast<int>((black >> 8) & 0xFF),
-                                                   0, 255);
+                const int alpha =
+                    255 -
+                    std::clamp(static_cast<int>((white >> 8) & 0xFF) - static_cast<int>((black >> 8) & 0xFF), 0, 255);
                 auto channel = [&](int shift) {
                     return alpha ? std::min(255, static_cast<int>((black >> shift) & 0xFF) * 255 / alpha) : 0;
                 };
@@ -127,7 +127,8 @@ void TKsCustomForm::PaintFrame(TKsBitmap& bitmap)
     bitmap.FillRect(RECT{inner.left, client.bottom, inner.right, inner.bottom}, face);
 
     const RECT caption = CaptionRect();
-    uint32_t from = ColorToPixel(static_cast<TColor>(0x80000000u | (FCaptionActive ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION)));
+    uint32_t from =
+        ColorToPixel(static_cast<TColor>(0x80000000u | (FCaptionActive ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION)));
     uint32_t to = ColorToPixel(static_cast<TColor>(
         0x80000000u | (FCaptionActive ? COLOR_GRADIENTACTIVECAPTION : COLOR_GRADIENTINACTIVECAPTION)));
     bitmap.GradientFill(caption, from, to, false);
@@ -142,8 +143,8 @@ void TKsCustomForm::PaintFrame(TKsBitmap& bitmap)
         LOGFONTA logFont{};
         GetObjectA(tool ? KsSmallCaptionFont() : KsCaptionFont(), sizeof(logFont), &logFont);
         bitmap.Font().AssignLogFont(logFont);
-        bitmap.Font().SetColor(static_cast<TColor>(
-            0x80000000u | (FCaptionActive ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT)));
+        bitmap.Font().SetColor(
+            static_cast<TColor>(0x80000000u | (FCaptionActive ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT)));
         std::string fitted = FitCaption(bitmap, FFrameSize.cx - text.left - reserve);
         InflateRect(&text, -2, 0);
         bitmap.DrawText(fitted, text, DT_SINGLELINE | DT_VCENTER);
@@ -169,9 +170,7 @@ void TKsCustomForm::PaintClassicButton(TKsBitmap& bitmap, TKsBorderIcon icon, TK
     const bool pressed = ButtonPressed(zone);
     const UINT push = pressed ? DFCS_PUSHED : 0;
     switch (icon) {
-    case kbiClose:
-        DrawFrameControl(dc, &rect, DFC_CAPTION, DFCS_CAPTIONCLOSE | push);
-        break;
+    case kbiClose: DrawFrameControl(dc, &rect, DFC_CAPTION, DFCS_CAPTIONCLOSE | push); break;
     case kbiMinimize:
         DrawFrameControl(dc, &rect, DFC_CAPTION,
                          (FWindowState == kwsMinimized ? DFCS_CAPTIONRESTORE : DFCS_CAPTIONMIN) | push);
@@ -180,9 +179,7 @@ void TKsCustomForm::PaintClassicButton(TKsBitmap& bitmap, TKsBorderIcon icon, TK
         DrawFrameControl(dc, &rect, DFC_CAPTION,
                          (FWindowState == kwsMaximized ? DFCS_CAPTIONRESTORE : DFCS_CAPTIONMAX) | push);
         break;
-    case kbiHelp:
-        DrawFrameControl(dc, &rect, DFC_CAPTION, DFCS_CAPTIONHELP | push);
-        break;
+    case kbiHelp: DrawFrameControl(dc, &rect, DFC_CAPTION, DFCS_CAPTIONHELP | push); break;
     case kbiSystemMenu: {
         int width = GetSystemMetrics(SM_CXSMICON);
         int height = GetSystemMetrics(SM_CYSMICON);

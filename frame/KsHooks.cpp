@@ -7,13 +7,9 @@
 
 #include <algorithm>
 
-IMPLEMENT_CLASS(TKsHook)
-{
-}
+IMPLEMENT_CLASS(TKsHook) {}
 
-IMPLEMENT_CLASS(TKsHookComponent)
-{
-}
+IMPLEMENT_CLASS(TKsHookComponent) {}
 
 namespace {
 
@@ -60,7 +56,7 @@ void ReportClientError(TObject* sender)
         Application->HandleException(sender);
 }
 
-} // namespace
+}  // namespace
 
 // ---- TControlHook ----
 
@@ -220,10 +216,7 @@ void TControlHook::Broadcast(THookPhase phase, TMessage& message, bool& handled)
 
 // ---- THookList ----
 
-THookList::THookList()
-    : FNotifyWindow(TWndMethod::Bind<&THookList::WndProc>(this))
-{
-}
+THookList::THookList() : FNotifyWindow(TWndMethod::Bind<&THookList::WndProc>(this)) {}
 
 THookList::~THookList()
 {
@@ -288,8 +281,7 @@ void THookList::WndProc(TMessage& message)
         if (Contains(hook) && hook->ClientCount() == 0)
             delete hook;
         break;
-    default:
-        FNotifyWindow.DefaultHandler(message);
+    default: FNotifyWindow.DefaultHandler(message);
     }
 }
 

@@ -18,14 +18,33 @@ IMPLEMENT_CLASS(TNgForm)
 namespace {
 // Theme metric indices.
 enum {
-    mFrame = 0, mToolFrame = 1, mCaption = 2, mToolCaption = 3,
-    mButtonWidth = 5, mButtonHeight = 6, mToolButtonWidth = 7, mToolButtonHeight = 8,
-    mButtonRight = 9, mButtonTop = 10, mButtonGap = 11, mToolButtonRight = 12, mToolButtonTop = 13,
+    mFrame = 0,
+    mToolFrame = 1,
+    mCaption = 2,
+    mToolCaption = 3,
+    mButtonWidth = 5,
+    mButtonHeight = 6,
+    mToolButtonWidth = 7,
+    mToolButtonHeight = 8,
+    mButtonRight = 9,
+    mButtonTop = 10,
+    mButtonGap = 11,
+    mToolButtonRight = 12,
+    mToolButtonTop = 13,
 };
 // Theme colour indices.
 enum { cCaptionText = 0, cInactiveCaptionText = 2, cWindow = 3 };
 // Theme caption buttons.
-enum { tbClose = 0, tbHelp = 1, tbMinimize = 2, tbMaximize = 3, tbRestore = 4, tbRollup = 5, tbRolldown = 6, tbTray = 7 };
+enum {
+    tbClose = 0,
+    tbHelp = 1,
+    tbMinimize = 2,
+    tbMaximize = 3,
+    tbRestore = 4,
+    tbRollup = 5,
+    tbRolldown = 6,
+    tbTray = 7
+};
 }
 
 TNgForm::TNgForm(TComponent* owner) : TKsCustomForm(owner)

@@ -44,7 +44,7 @@ std::string TitleFromExeName()
     return dot == std::string::npos ? name : name.substr(0, dot);
 }
 
-} // namespace
+}  // namespace
 
 TApplication::TApplication(TComponent* owner) : TComponent(owner)
 {
@@ -66,8 +66,8 @@ TApplication::TApplication(TComponent* owner) : TComponent(owner)
     // program (taskbar button, owner of boxes) but is never shown itself.
     FHandle = CreateWindowExA(0, ApplicationWindowClass, FTitle.c_str(),
                               WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
-                              GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2,
-                              0, 0, nullptr, nullptr, instance, this);
+                              GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
+                              nullptr, instance, this);
     if (!FHandle) {
         UnregisterClassA(ApplicationWindowClass, instance);
         throw EOutOfResources("Error creating window");
@@ -372,16 +372,11 @@ LRESULT TApplication::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SYSCOMMAND:
         // The taskbar button minimizes and restores the whole program.
         switch (wParam & 0xFFF0) {
-        case SC_MINIMIZE:
-            Minimize();
-            return 0;
-        case SC_RESTORE:
-            Restore();
-            return 0;
+        case SC_MINIMIZE: Minimize(); return 0;
+        case SC_RESTORE: Restore(); return 0;
         }
         return DefWindowProcA(FHandle, message, wParam, lParam);
-    default:
-        return DefWindowProcA(FHandle, message, wParam, lParam);
+    default: return DefWindowProcA(FHandle, message, wParam, lParam);
     }
 }
 

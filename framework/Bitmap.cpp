@@ -131,9 +131,7 @@ private:
     HDC FHandle = nullptr;
 };
 
-TBitmap::TBitmap() : FCanvas(MakeOwned<TCanvas>())
-{
-}
+TBitmap::TBitmap() : FCanvas(MakeOwned<TCanvas>()) {}
 
 TBitmap::~TBitmap()
 {
@@ -204,8 +202,7 @@ void TBitmap::CreateImage(TPixelFormat format, int width, int height, const std:
         if (!colors.empty())
             std::memcpy(info.Colors, colors.data(), colors.size() * sizeof(RGBQUAD));
         void* bits = nullptr;
-        image.Reset(CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits,
-                                     nullptr, 0));
+        image.Reset(CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0));
     }
     if (!image)
         throw EOutOfResources("Out of system resources");
@@ -437,16 +434,16 @@ void TBitmap::SaveToStream(TStream& stream)
         const BYTE* memory = static_cast<const BYTE*>(section.dsBm.bmBits);
         for (int row = 0; row < FHeight; ++row) {
             int from = topDown ? FHeight - 1 - row : row;
-            std::memcpy(pixels.data() + stride * static_cast<size_t>(row),
-                        memory + stride * static_cast<size_t>(from), stride);
+            std::memcpy(pixels.data() + stride * static_cast<size_t>(row), memory + stride * static_cast<size_t>(from),
+                        stride);
         }
         colors = FColors;
     } else {
         TBitmapInfo info{};
         info.Header = DibHeader(FWidth, FHeight, bits);
         TWindowDC screen(nullptr);
-        if (!GetDIBits(screen.Get(), FHandle.Get(), 0, FHeight, pixels.data(),
-                       reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS))
+        if (!GetDIBits(screen.Get(), FHandle.Get(), 0, FHeight, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
+                       DIB_RGB_COLORS))
             throw EOutOfResources("Out of system resources");
     }
 
@@ -508,8 +505,8 @@ void TBitmap::Draw(TCanvas& canvas, const RECT& rect)
     if (FTransparent && key != clDefault && key != clNone) {
         DrawTransparent(canvas.Handle(), rect, source.Get(), ColorToRGB(key));
     } else {
-        StretchBlt(canvas.Handle(), rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                   source.Get(), 0, 0, FWidth, FHeight, SRCCOPY);
+        StretchBlt(canvas.Handle(), rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, source.Get(),
+                   0, 0, FWidth, FHeight, SRCCOPY);
     }
 }
 
@@ -556,8 +553,8 @@ void TBitmap::Assign(const TPersistent* source)
             FreeImage();
             FPixelFormat = bitmap->FPixelFormat;
         } else {
-            AdoptImage(bitmap->CopiedImage(bitmap->FPixelFormat, bitmap->FColors), bitmap->FPixelFormat,
-                       bitmap->FWidth, bitmap->FHeight);
+            AdoptImage(bitmap->CopiedImage(bitmap->FPixelFormat, bitmap->FColors), bitmap->FPixelFormat, bitmap->FWidth,
+                       bitmap->FHeight);
         }
         FColors = bitmap->FColors;
         FTransparent = bitmap->FTransparent;

@@ -5,8 +5,7 @@
 
 IMPLEMENT_CLASS(TCanvas) {}
 
-TCanvas::TCanvas()
-    : FFont(MakeOwned<TFont>()), FBrush(MakeOwned<TBrush>()), FPen(MakeOwned<TPen>())
+TCanvas::TCanvas() : FFont(MakeOwned<TFont>()), FBrush(MakeOwned<TBrush>()), FPen(MakeOwned<TPen>())
 {
     auto changed = TNotifyEvent::Bind<&TCanvas::ObjectChanged>(this);
     FFont->OnChange = changed;
@@ -201,8 +200,8 @@ void TCanvas::SetPixel(int x, int y, COLORREF color)
 void TCanvas::CopyRect(const RECT& rect, TCanvas& source, const RECT& sourceRect)
 {
     StretchBlt(FHandle, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, source.Handle(),
-               sourceRect.left, sourceRect.top, sourceRect.right - sourceRect.left,
-               sourceRect.bottom - sourceRect.top, SRCCOPY);
+               sourceRect.left, sourceRect.top, sourceRect.right - sourceRect.left, sourceRect.bottom - sourceRect.top,
+               SRCCOPY);
 }
 
 void TCanvas::Draw(int x, int y, TGraphic& graphic)

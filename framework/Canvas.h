@@ -41,9 +41,9 @@ public:
     int TextHeight(const std::string& text) { return TextExtent(text).cy; }
     int DrawText(const std::string& text, RECT& rect, UINT format);
 
-    void FillRect(const RECT& rect);        // brush
-    void FrameRect(const RECT& rect);       // one pixel in the brush colour
-    void Rectangle(const RECT& rect);       // pen outline, brush inside
+    void FillRect(const RECT& rect);   // brush
+    void FrameRect(const RECT& rect);  // one pixel in the brush colour
+    void Rectangle(const RECT& rect);  // pen outline, brush inside
     void RoundRect(const RECT& rect, int cornerWidth, int cornerHeight);
     void Ellipse(const RECT& rect);
     void Polyline(const std::vector<POINT>& points);

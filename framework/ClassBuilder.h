@@ -84,11 +84,10 @@ struct TValueTraits<T*, std::enable_if_t<std::is_base_of_v<TComponent, T>>> {
 };
 
 template <class T>
-inline constexpr bool IsOrdinalKind = TValueTraits<T>::Kind == TPropKind::Integer ||
-                                      TValueTraits<T>::Kind == TPropKind::Boolean ||
-                                      TValueTraits<T>::Kind == TPropKind::Enum ||
-                                      TValueTraits<T>::Kind == TPropKind::Set ||
-                                      TValueTraits<T>::Kind == TPropKind::Color;
+inline constexpr bool IsOrdinalKind =
+    TValueTraits<T>::Kind == TPropKind::Integer || TValueTraits<T>::Kind == TPropKind::Boolean ||
+    TValueTraits<T>::Kind == TPropKind::Enum || TValueTraits<T>::Kind == TPropKind::Set ||
+    TValueTraits<T>::Kind == TPropKind::Color;
 
 // A property holding values of type T. Its getter and setter know the class
 // they belong to, so that one instance of this template serves every class
@@ -185,10 +184,7 @@ public:
 
 protected:
     bool HasDefault() const override { return FDefault.has_value(); }
-    bool IsDefault(const TObject& object) const override
-    {
-        return FDefault.has_value() && Get(object) == *FDefault;
-    }
+    bool IsDefault(const TObject& object) const override { return FDefault.has_value() && Get(object) == *FDefault; }
 
 private:
     T Get(const TObject& object) const { return FGetter(object); }
@@ -247,10 +243,7 @@ public:
 
 protected:
     bool HasDefault() const override { return true; }
-    bool IsDefault(const TObject& object) const override
-    {
-        return !(static_cast<const C&>(object).*Field);
-    }
+    bool IsDefault(const TObject& object) const override { return !(static_cast<const C&>(object).*Field); }
 
 private:
     E C::*Field;
@@ -303,8 +296,8 @@ public:
     TPropInfo& Object(const char* name, G getter)
     {
         auto get = MakeGetter(getter);
-        auto property = std::make_unique<TObjectProp<C>>(
-            name, [get](const C& object) -> TPersistent* { return get(object); });
+        auto property =
+            std::make_unique<TObjectProp<C>>(name, [get](const C& object) -> TPersistent* { return get(object); });
         return AddProperty(std::move(property));
     }
 
@@ -344,9 +337,7 @@ public:
     void Message(UINT message, void (Owner::*handler)(TMessage&))
     {
         void (C::*own)(TMessage&) = handler;
-        FInfo.AddMessage(message, [own](TObject& object, TMessage& msg) {
-            (static_cast<C&>(object).*own)(msg);
-        });
+        FInfo.AddMessage(message, [own](TObject& object, TMessage& msg) { (static_cast<C&>(object).*own)(msg); });
     }
 
 private:

@@ -187,13 +187,9 @@ void TComponent::Notification(TComponent* component, TOperation operation)
             FComponents[i]->Notification(component, operation);
 }
 
-void TComponent::GetChildren(const TGetChildProc&, TComponent*)
-{
-}
+void TComponent::GetChildren(const TGetChildProc&, TComponent*) {}
 
-void TComponent::SetParentComponent(TComponent*)
-{
-}
+void TComponent::SetParentComponent(TComponent*) {}
 
 void TComponent::BeginLoading()
 {

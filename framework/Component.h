@@ -12,7 +12,7 @@
 #include <vector>
 
 enum TComponentStateFlag {
-    csLoading,     // being read from a layout; Loaded clears it
+    csLoading,  // being read from a layout; Loaded clears it
     csReading,
     csWriting,
     csDestroying,  // BeforeDestruction has begun

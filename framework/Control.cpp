@@ -8,8 +8,7 @@
 IMPLEMENT_ENUM_INFO(TMouseButton, "mbLeft", "mbRight", "mbMiddle")
 IMPLEMENT_ENUM_INFO(TShiftStateFlag, "ssShift", "ssAlt", "ssCtrl", "ssLeft", "ssRight", "ssMiddle", "ssDouble")
 IMPLEMENT_ENUM_INFO(TCursor, "crDefault", "crArrow", "crCross", "crIBeam", "crSizeAll", "crSizeNESW", "crSizeNS",
-                    "crSizeNWSE", "crSizeWE", "crUpArrow", "crHourGlass", "crNo", "crAppStart", "crHelp",
-                    "crHandPoint")
+                    "crSizeNWSE", "crSizeWE", "crUpArrow", "crHourGlass", "crNo", "crAppStart", "crHelp", "crHandPoint")
 IMPLEMENT_ENUM_INFO(TControlStyleFlag, "csAcceptsControls", "csCaptureMouse", "csClickEvents", "csSetCaption",
                     "csOpaque", "csDoubleClicks", "csReplicatable", "csReflector")
 
@@ -322,9 +321,7 @@ void TControl::WndProc(TMessage& message)
         switch (message.Msg) {
         case WM_LBUTTONDBLCLK:
         case WM_RBUTTONDBLCLK:
-        case WM_MBUTTONDBLCLK:
-            message.Msg -= WM_LBUTTONDBLCLK - WM_LBUTTONDOWN;
-            break;
+        case WM_MBUTTONDBLCLK: message.Msg -= WM_LBUTTONDBLCLK - WM_LBUTTONDOWN; break;
         }
     }
     Dispatch(message);

@@ -38,7 +38,7 @@ using TKeyPressEvent = TEvent<TObject*, char&>;
 
 // Mouse pointers by name; Screen->Cursors() gives their handles.
 enum TCursor {
-    crDefault,    // the parent's, or the arrow
+    crDefault,  // the parent's, or the arrow
     crArrow,
     crCross,
     crIBeam,

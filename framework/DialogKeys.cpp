@@ -8,24 +8,20 @@ namespace {
 UINT WantMask(WPARAM key)
 {
     switch (key) {
-    case VK_TAB:
-        return DLGC_WANTTAB;
+    case VK_TAB: return DLGC_WANTTAB;
     case VK_LEFT:
     case VK_RIGHT:
     case VK_UP:
-    case VK_DOWN:
-        return DLGC_WANTARROWS;
+    case VK_DOWN: return DLGC_WANTARROWS;
     case VK_RETURN:
     case VK_EXECUTE:
     case VK_ESCAPE:
-    case VK_CANCEL:
-        return DLGC_WANTALLKEYS;
-    default:
-        return 0;
+    case VK_CANCEL: return DLGC_WANTALLKEYS;
+    default: return 0;
     }
 }
 
-} // namespace
+}  // namespace
 
 bool IsDialogKeyMessage(const MSG& message)
 {
@@ -33,10 +29,8 @@ bool IsDialogKeyMessage(const MSG& message)
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
     case WM_CHAR:
-    case WM_SYSCHAR:
-        break;
-    default:
-        return false;
+    case WM_SYSCHAR: break;
+    default: return false;
     }
     TWinControl* control = FindControlOfWindow(message.hwnd);
     if (!control || control->IsDestroying())

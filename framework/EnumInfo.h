@@ -14,17 +14,17 @@ struct TEnumInfo {
 };
 
 template <class E>
-struct TEnumTraits;   // specialised by DECLARE_ENUM_INFO
+struct TEnumTraits;  // specialised by DECLARE_ENUM_INFO
 
-#define DECLARE_ENUM_INFO(E)                  \
-    template <>                               \
-    struct TEnumTraits<E> {                   \
-        static const TEnumInfo& Info();       \
+#define DECLARE_ENUM_INFO(E)            \
+    template <>                         \
+    struct TEnumTraits<E> {             \
+        static const TEnumInfo& Info(); \
     };
 
-#define IMPLEMENT_ENUM_INFO(E, ...)                        \
-    const TEnumInfo& TEnumTraits<E>::Info()                \
-    {                                                      \
-        static const TEnumInfo info{{__VA_ARGS__}};        \
-        return info;                                       \
+#define IMPLEMENT_ENUM_INFO(E, ...)                 \
+    const TEnumInfo& TEnumTraits<E>::Info()         \
+    {                                               \
+        static const TEnumInfo info{{__VA_ARGS__}}; \
+        return info;                                \
     }

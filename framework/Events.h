@@ -113,9 +113,7 @@ TMethodEntry PublishedMethod(const char* name)
     entry.Name = name;
     entry.Signature = TEventType::Signature();
     entry.Code = reinterpret_cast<void (*)()>(&TEventType::template Call<Method>);
-    entry.Target = [](TComponent* root) -> void* {
-        return static_cast<void*>(dynamic_cast<TClass*>(root));
-    };
+    entry.Target = [](TComponent* root) -> void* { return static_cast<void*>(dynamic_cast<TClass*>(root)); };
     return entry;
 }
 

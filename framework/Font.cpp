@@ -127,8 +127,8 @@ void TFont::Assign(const TPersistent* source)
     if (const TFont* font = dynamic_cast<const TFont*>(source)) {
         // Painters assign the same font before every paint: the GDI font
         // is made again only when the face it describes differs.
-        bool sameFace = FName == font->FName && FHeight == font->FHeight && FStyle == font->FStyle &&
-                        FCharset == font->FCharset;
+        bool sameFace =
+            FName == font->FName && FHeight == font->FHeight && FStyle == font->FStyle && FCharset == font->FCharset;
         FName = font->FName;
         FHeight = font->FHeight;
         FStyle = font->FStyle;

@@ -13,8 +13,7 @@
 
 #include <utility>
 
-IMPLEMENT_ENUM_INFO(TFormBorderStyle, "bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow",
-                    "bsSizeToolWin")
+IMPLEMENT_ENUM_INFO(TFormBorderStyle, "bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin")
 IMPLEMENT_ENUM_INFO(TBorderIcon, "biSystemMenu", "biMinimize", "biMaximize", "biHelp")
 IMPLEMENT_ENUM_INFO(TPosition, "poDesigned", "poScreenCenter")
 IMPLEMENT_ENUM_INFO(TFormStyle, "fsNormal", "fsMDIChild", "fsMDIForm", "fsStayOnTop")
@@ -23,7 +22,6 @@ IMPLEMENT_ENUM_INFO(TCloseAction, "caNone", "caHide", "caFree", "caMinimize")
 IMPLEMENT_CLASS(TCustomForm)
 {
     Property("ActiveControl", &TCustomForm::ActiveControl, &TCustomForm::SetActiveControl);
-    Property("AutoScroll", &TCustomForm::AutoScroll, &TCustomForm::SetAutoScroll, false);
     Property("BorderIcons", &TCustomForm::BorderIcons, &TCustomForm::SetBorderIcons,
              TBorderIcons{biSystemMenu, biMinimize, biMaximize});
     Property("BorderStyle", &TCustomForm::BorderStyle, &TCustomForm::SetBorderStyle, bsSizeable);
@@ -171,15 +169,9 @@ void TCustomForm::CreateParams(TCreateParams& params)
     params.Style = WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
     params.ExStyle = 0;
     switch (FBorderStyle) {
-    case bsNone:
-        params.Style |= WS_POPUP;
-        break;
-    case bsSingle:
-        params.Style |= WS_CAPTION | WS_BORDER;
-        break;
-    case bsSizeable:
-        params.Style |= WS_CAPTION | WS_THICKFRAME;
-        break;
+    case bsNone: params.Style |= WS_POPUP; break;
+    case bsSingle: params.Style |= WS_CAPTION | WS_BORDER; break;
+    case bsSizeable: params.Style |= WS_CAPTION | WS_THICKFRAME; break;
     case bsDialog:
         params.Style |= WS_POPUP | WS_CAPTION;
         params.ExStyle |= WS_EX_DLGMODALFRAME;
@@ -377,14 +369,9 @@ void TCustomForm::CloseModal()
         DoClose(action);
     }
     switch (action) {
-    case caNone:
-        FModalResult = mrNone;
-        break;
-    case caFree:
-        Release();
-        break;
-    default:
-        break;
+    case caNone: FModalResult = mrNone; break;
+    case caFree: Release(); break;
+    default: break;
     }
 }
 
@@ -412,18 +399,13 @@ void TCustomForm::Close()
         return;
     }
     switch (action) {
-    case caHide:
-        Hide();
-        break;
+    case caHide: Hide(); break;
     case caMinimize:
         if (HandleAllocated())
             ShowWindow(Handle(), SW_MINIMIZE);
         break;
-    case caFree:
-        Release();
-        break;
-    case caNone:
-        break;
+    case caFree: Release(); break;
+    case caNone: break;
     }
 }
 

@@ -69,9 +69,6 @@ public:
     void SetBorderStyle(TFormBorderStyle style);
     TBorderIcons BorderIcons() const { return FBorderIcons; }
     void SetBorderIcons(TBorderIcons icons);
-    // Scroll bars for content beyond the client area: never shown.
-    bool AutoScroll() const { return false; }
-    void SetAutoScroll(bool) {}
     TFormStyle FormStyle() const { return FFormStyle; }
     void SetFormStyle(TFormStyle style);
     int MDIChildCount() const { return 0; }

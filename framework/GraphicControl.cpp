@@ -10,9 +10,7 @@ IMPLEMENT_CLASS(TGraphicControl)
 
 TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner), FCanvas(MakeOwned<TCanvas>()) {}
 
-void TGraphicControl::Paint()
-{
-}
+void TGraphicControl::Paint() {}
 
 void TGraphicControl::WMPaint(TMessage& message)
 {

@@ -117,8 +117,8 @@ void TIcon::Draw(TCanvas& canvas, const RECT& rect)
 {
     if (Empty() || !canvas.Handle())
         return;
-    DrawIconEx(canvas.Handle(), rect.left, rect.top, FHandle.Get(), rect.right - rect.left,
-               rect.bottom - rect.top, 0, nullptr, DI_NORMAL);
+    DrawIconEx(canvas.Handle(), rect.left, rect.top, FHandle.Get(), rect.right - rect.left, rect.bottom - rect.top, 0,
+               nullptr, DI_NORMAL);
 }
 
 void TIcon::Assign(const TPersistent* source)

@@ -41,9 +41,7 @@ UINT DepthFlag(TColorDepth depth)
 const DWORD PaintBlackOfSource = 0x00B8074A;
 }
 
-TImageList::TImageList(TComponent* owner) : TComponent(owner)
-{
-}
+TImageList::TImageList(TComponent* owner) : TComponent(owner) {}
 
 TImageList::~TImageList() = default;
 

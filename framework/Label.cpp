@@ -83,15 +83,9 @@ UINT TLabel::TextFlags() const
     if (!FShowAccelChar)
         flags |= DT_NOPREFIX;
     switch (FAlignment) {
-    case taLeftJustify:
-        flags |= DT_LEFT;
-        break;
-    case taRightJustify:
-        flags |= DT_RIGHT;
-        break;
-    case taCenter:
-        flags |= DT_CENTER;
-        break;
+    case taLeftJustify: flags |= DT_LEFT; break;
+    case taRightJustify: flags |= DT_RIGHT; break;
+    case taCenter: flags |= DT_CENTER; break;
     }
     return flags;
 }

@@ -10,17 +10,18 @@ namespace {
 
 class TLayoutScanner {
 public:
-    TLayoutScanner(const std::string& text, const std::string& layoutName)
-        : Text(text), LayoutName(layoutName)
-    {
-    }
+    TLayoutScanner(const std::string& text, const std::string& layoutName) : Text(text), LayoutName(layoutName) {}
 
     [[noreturn]] void Fail(const std::string& what) const
     {
         throw ELayoutError(Format("Layout '%s', line %d: %s", LayoutName.c_str(), Line, what.c_str()));
     }
 
-    int CurrentLine() { SkipBlanks(); return Line; }
+    int CurrentLine()
+    {
+        SkipBlanks();
+        return Line;
+    }
 
     bool AtEnd()
     {
@@ -188,17 +189,17 @@ private:
             if (digitsStart == Pos)
                 Fail("hexadecimal number expected");
             value.Kind = TLayoutValue::lvInteger;
-            value.Int = static_cast<long long>(std::strtoull(Text.substr(digitsStart, Pos - digitsStart).c_str(),
-                                                             nullptr, 16));
+            value.Int =
+                static_cast<long long>(std::strtoull(Text.substr(digitsStart, Pos - digitsStart).c_str(), nullptr, 16));
             if (negative)
                 value.Int = -value.Int;
             return value;
         }
         bool isFloat = false;
-        while (Pos < Text.size() && (std::isdigit(static_cast<unsigned char>(Text[Pos])) || Text[Pos] == '.' ||
-                                     Text[Pos] == 'e' || Text[Pos] == 'E' ||
-                                     ((Text[Pos] == '-' || Text[Pos] == '+') &&
-                                      (Text[Pos - 1] == 'e' || Text[Pos - 1] == 'E')))) {
+        while (Pos < Text.size() &&
+               (std::isdigit(static_cast<unsigned char>(Text[Pos])) || Text[Pos] == '.' || Text[Pos] == 'e' ||
+                Text[Pos] == 'E' ||
+                ((Text[Pos] == '-' || Text[Pos] == '+') && (Text[Pos - 1] == 'e' || Text[Pos - 1] == 'E')))) {
             if (!std::isdigit(static_cast<unsigned char>(Text[Pos])))
                 isFloat = true;
             ++Pos;

@@ -89,8 +89,8 @@ private:
         const TClassInfo* declared = FindClass(tree.ClassName);
         bool fits = SameText(FRoot->ClassName(), tree.ClassName) || (declared && FRoot->InheritsFrom(*declared));
         if (!fits)
-            Fail(tree.Line, "", Format("layout of class %s read into a %s", tree.ClassName.c_str(),
-                                       FRoot->ClassName().c_str()));
+            Fail(tree.Line, "",
+                 Format("layout of class %s read into a %s", tree.ClassName.c_str(), FRoot->ClassName().c_str()));
     }
 
     // A field the layout has no component for would stay null for the code
@@ -205,8 +205,8 @@ private:
             break;
         case TPropKind::Float:
             expect(value.Kind == TLayoutValue::lvFloat || value.Kind == TLayoutValue::lvInteger, "number");
-            property.SetFloat(*target, value.Kind == TLayoutValue::lvFloat ? value.Float
-                                                                          : static_cast<long double>(value.Int));
+            property.SetFloat(*target,
+                              value.Kind == TLayoutValue::lvFloat ? value.Float : static_cast<long double>(value.Int));
             break;
         case TPropKind::Component:
             expect(value.Kind == TLayoutValue::lvIdent, "component name");
@@ -293,8 +293,8 @@ TComponent* CreateFromLayout(const std::string& text, TComponent* owner, const s
     TLayoutObject tree = ParseLayout(text, layoutName);
     const TClassInfo* cls = FindClass(tree.ClassName);
     if (!cls || !cls->IsCreatable())
-        throw ELayoutError(Format("Layout '%s', line %d: class %s not found", layoutName.c_str(), tree.Line,
-                                  tree.ClassName.c_str()));
+        throw ELayoutError(
+            Format("Layout '%s', line %d: class %s not found", layoutName.c_str(), tree.Line, tree.ClassName.c_str()));
     TComponent* root = cls->CreateInstance(owner);
     try {
         ReadLayout(root, tree, layoutName);

@@ -129,12 +129,8 @@ private:
     bool ValueText(const TPersistent& object, const TPropInfo& property, std::string& text) const
     {
         switch (property.Kind()) {
-        case TPropKind::Integer:
-            text = IntToStr(property.GetOrd(object));
-            return true;
-        case TPropKind::Boolean:
-            text = property.GetOrd(object) ? "True" : "False";
-            return true;
+        case TPropKind::Integer: text = IntToStr(property.GetOrd(object)); return true;
+        case TPropKind::Boolean: text = property.GetOrd(object) ? "True" : "False"; return true;
         case TPropKind::Enum:
             text = property.EnumInfo()->NameOf(static_cast<int>(property.GetOrd(object)));
             return true;
@@ -158,12 +154,8 @@ private:
                 text = IntToStr(color);
             return true;
         }
-        case TPropKind::String:
-            text = QuoteString(property.GetStr(object));
-            return true;
-        case TPropKind::Float:
-            text = FloatText(property.GetFloat(object));
-            return true;
+        case TPropKind::String: text = QuoteString(property.GetStr(object)); return true;
+        case TPropKind::Float: text = FloatText(property.GetFloat(object)); return true;
         case TPropKind::Component: {
             TComponent* component = property.GetComponent(object);
             if (!component)
@@ -179,8 +171,7 @@ private:
                                             property.Name().c_str(), FRoot->Name().c_str()));
             return true;
         }
-        case TPropKind::Object:
-            break;
+        case TPropKind::Object: break;
         }
         return false;
     }

@@ -7,9 +7,7 @@ IMPLEMENT_CLASS(TMainMenu)
     Creatable();
 }
 
-TMainMenu::TMainMenu(TComponent* owner) : TMenu(owner)
-{
-}
+TMainMenu::TMainMenu(TComponent* owner) : TMenu(owner) {}
 
 TMainMenu::~TMainMenu()
 {

@@ -232,14 +232,10 @@ bool TMenu::DispatchMenuMessage(TMessage& message)
             }
         }
         return false;
-    case WM_MEASUREITEM:
-        return MeasureItem(message);
-    case WM_DRAWITEM:
-        return DrawItem(message);
-    case WM_MENUCHAR:
-        return MenuChar(message);
-    default:
-        return false;
+    case WM_MEASUREITEM: return MeasureItem(message);
+    case WM_DRAWITEM: return DrawItem(message);
+    case WM_MENUCHAR: return MenuChar(message);
+    default: return false;
     }
 }
 

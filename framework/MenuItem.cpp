@@ -57,8 +57,7 @@ UINT AllocateCommand()
 
 }
 
-TMenuItem::TMenuItem(TComponent* owner)
-    : TComponent(owner), FBitmap(MakeOwned<TBitmap>()), FCommand(AllocateCommand())
+TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), FBitmap(MakeOwned<TBitmap>()), FCommand(AllocateCommand())
 {
     FBitmap->OnChange = TNotifyEvent::Bind<&TMenuItem::BitmapChanged>(this);
 }

@@ -49,8 +49,8 @@ void DrawCheck(TCanvas& canvas, const RECT& box, bool radio, TColor color)
         return;
     }
     for (int offset = 0; offset < 2; ++offset)
-        canvas.Polyline({POINT{cx - 3, cy - 1 + offset}, POINT{cx - 1, cy + 1 + offset},
-                         POINT{cx + 4, cy - 4 + offset}});
+        canvas.Polyline(
+            {POINT{cx - 3, cy - 1 + offset}, POINT{cx - 1, cy + 1 + offset}, POINT{cx + 4, cy - 4 + offset}});
 }
 
 }
@@ -82,8 +82,7 @@ void MeasureMenuItemPlainly(TMenuItem& item, TCanvas& canvas, int& width, int& h
     width = ImageColumnWidth(item) + TextMargin + text.cx + ShortCutGap;
     if (!shortCut.empty())
         width += canvas.TextWidth(shortCut) + ShortCutGap;
-    height = std::max<int>({text.cy + 4, static_cast<int>(ImageSize(item).cy) + 4,
-                            GetSystemMetrics(SM_CYMENU) - 1});
+    height = std::max<int>({text.cy + 4, static_cast<int>(ImageSize(item).cy) + 4, GetSystemMetrics(SM_CYMENU) - 1});
 }
 
 void DrawMenuItemPlainly(TMenuItem& item, TCanvas& canvas, const RECT& rect, bool selected)
@@ -134,7 +133,9 @@ void DrawMenuItemPlainly(TMenuItem& item, TCanvas& canvas, const RECT& rect, boo
     }
 
     UINT format = DT_SINGLELINE | DT_VCENTER |
-                  (item.IsMenuBarItem() ? DT_CENTER : rightToLeft ? DT_RIGHT | DT_RTLREADING : DT_LEFT);
+                  (item.IsMenuBarItem() ? DT_CENTER
+                   : rightToLeft        ? DT_RIGHT | DT_RTLREADING
+                                        : DT_LEFT);
     canvas.Brush().SetStyle(bsClear);
     std::string shortCut = ShortCutToText(item.ShortCut());
     RECT shortCutRect = rect;

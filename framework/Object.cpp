@@ -27,9 +27,7 @@ void TObject::DispatchFrom(const TClassInfo& cls, TMessage& message)
     DefaultHandler(message);
 }
 
-void TObject::DefaultHandler(TMessage&)
-{
-}
+void TObject::DefaultHandler(TMessage&) {}
 
 TClassRegistration::TClassRegistration(const TClassInfo& cls)
 {

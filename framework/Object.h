@@ -14,28 +14,30 @@ template <class C>
 class TClassBuilder;
 
 // Put at the top of every framework class: DECLARE_CLASS(TTimer, TComponent).
-#define DECLARE_CLASS(C, P)                                                   \
-public:                                                                       \
-    using inherited = P;                                                      \
-    static const TClassInfo& StaticClass();                                   \
-    const TClassInfo& ClassType() const override { return StaticClass(); }    \
-                                                                              \
-private:                                                                      \
+#define DECLARE_CLASS(C, P)                      \
+public:                                          \
+    using inherited = P;                         \
+    static const TClassInfo& StaticClass();      \
+    const TClassInfo& ClassType() const override \
+    {                                            \
+        return StaticClass();                    \
+    }                                            \
+                                                 \
+private:                                         \
     friend class TClassBuilder<C>;
 
 // In the class's .cpp, followed by the body that describes the class:
 //   IMPLEMENT_CLASS(TTimer) { Creatable(); Property("Interval", ...); }
-#define IMPLEMENT_CLASS(C)                                                    \
-    template <>                                                               \
-    void TClassBuilder<C>::Describe();                                        \
-    const TClassInfo& C::StaticClass()                                        \
-    {                                                                         \
-        static const TClassInfo info(#C, &C::inherited::StaticClass(),        \
-                                     &TClassBuilder<C>::Build);               \
-        return info;                                                          \
-    }                                                                         \
-    static const TClassRegistration C##Registration(C::StaticClass());       \
-    template <>                                                               \
+#define IMPLEMENT_CLASS(C)                                                                        \
+    template <>                                                                                   \
+    void TClassBuilder<C>::Describe();                                                            \
+    const TClassInfo& C::StaticClass()                                                            \
+    {                                                                                             \
+        static const TClassInfo info(#C, &C::inherited::StaticClass(), &TClassBuilder<C>::Build); \
+        return info;                                                                              \
+    }                                                                                             \
+    static const TClassRegistration C##Registration(C::StaticClass());                            \
+    template <>                                                                                   \
     void TClassBuilder<C>::Describe()
 
 class TObject {

@@ -24,6 +24,4 @@ void TPersistent::AssignError(const TPersistent* source) const
     throw EConvertError(Format("Cannot assign a %s to a %s", sourceName.c_str(), ClassName().c_str()));
 }
 
-void TPersistent::DefineProperties(TFiler&)
-{
-}
+void TPersistent::DefineProperties(TFiler&) {}

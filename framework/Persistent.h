@@ -19,8 +19,7 @@ public:
     virtual ~TFiler() = default;
     // A binary property: read gets its bytes when a layout holds it; write
     // produces them when hasData is true.
-    virtual void DefineBinaryProperty(const std::string& name, TBinaryRead read, TBinaryWrite write,
-                                      bool hasData) = 0;
+    virtual void DefineBinaryProperty(const std::string& name, TBinaryRead read, TBinaryWrite write, bool hasData) = 0;
 };
 
 class TPersistent : public TObject {

@@ -39,8 +39,7 @@ private:
                 if (FMenus[i]->DispatchMenuMessage(message))
                     return;
             break;
-        default:
-            break;
+        default: break;
         }
         FWindow.DefaultHandler(message);
     }

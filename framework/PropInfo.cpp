@@ -4,9 +4,7 @@
 #include "framework/Object.h"
 #include "framework/Strings.h"
 
-TPropInfo::TPropInfo(std::string name, TPropKind kind) : FPropName(std::move(name)), FPropKind(kind)
-{
-}
+TPropInfo::TPropInfo(std::string name, TPropKind kind) : FPropName(std::move(name)), FPropKind(kind) {}
 
 TPropInfo::~TPropInfo() = default;
 
@@ -22,24 +20,56 @@ void TPropInfo::WrongKind(const char* access) const
     throw EPropertyError(Format("Property %s does not support %s access", FPropName.c_str(), access));
 }
 
-long long TPropInfo::GetOrd(const TObject&) const { WrongKind("ordinal"); }
-void TPropInfo::SetOrd(TObject&, long long) const { WrongKind("ordinal"); }
-std::string TPropInfo::GetStr(const TObject&) const { WrongKind("string"); }
-void TPropInfo::SetStr(TObject&, const std::string&) const { WrongKind("string"); }
-long double TPropInfo::GetFloat(const TObject&) const { WrongKind("float"); }
-void TPropInfo::SetFloat(TObject&, long double) const { WrongKind("float"); }
-TComponent* TPropInfo::GetComponent(const TObject&) const { WrongKind("component"); }
-void TPropInfo::SetComponent(TObject&, TComponent*) const { WrongKind("component"); }
-TPersistent* TPropInfo::GetNestedObject(const TObject&) const { WrongKind("object"); }
-TMethod TPropInfo::GetMethod(const TObject&) const { WrongKind("method"); }
-void TPropInfo::SetMethod(TObject&, const TMethod&) const { WrongKind("method"); }
+long long TPropInfo::GetOrd(const TObject&) const
+{
+    WrongKind("ordinal");
+}
+void TPropInfo::SetOrd(TObject&, long long) const
+{
+    WrongKind("ordinal");
+}
+std::string TPropInfo::GetStr(const TObject&) const
+{
+    WrongKind("string");
+}
+void TPropInfo::SetStr(TObject&, const std::string&) const
+{
+    WrongKind("string");
+}
+long double TPropInfo::GetFloat(const TObject&) const
+{
+    WrongKind("float");
+}
+void TPropInfo::SetFloat(TObject&, long double) const
+{
+    WrongKind("float");
+}
+TComponent* TPropInfo::GetComponent(const TObject&) const
+{
+    WrongKind("component");
+}
+void TPropInfo::SetComponent(TObject&, TComponent*) const
+{
+    WrongKind("component");
+}
+TPersistent* TPropInfo::GetNestedObject(const TObject&) const
+{
+    WrongKind("object");
+}
+TMethod TPropInfo::GetMethod(const TObject&) const
+{
+    WrongKind("method");
+}
+void TPropInfo::SetMethod(TObject&, const TMethod&) const
+{
+    WrongKind("method");
+}
 
 const TPropInfo& GetPropInfo(const TObject& object, const std::string& name)
 {
     const TPropInfo* property = object.ClassType().FindProperty(name);
     if (!property)
-        throw EPropertyError(Format("Property %s does not exist in %s", name.c_str(),
-                                    object.ClassName().c_str()));
+        throw EPropertyError(Format("Property %s does not exist in %s", name.c_str(), object.ClassName().c_str()));
     return *property;
 }
 

@@ -35,8 +35,8 @@ bool TRegistry::OpenKey(const std::string& key, bool create)
     HKEY opened = nullptr;
     LONG status;
     if (create)
-        status = RegistryCalls.CreateKey(base, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                         FAccess, nullptr, &opened, nullptr);
+        status = RegistryCalls.CreateKey(base, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, FAccess, nullptr,
+                                         &opened, nullptr);
     else
         status = RegistryCalls.OpenKey(base, path.c_str(), 0, FAccess, &opened);
     if (status != ERROR_SUCCESS)
@@ -71,8 +71,8 @@ bool TRegistry::CreateKey(const std::string& key)
     std::string path;
     HKEY base = BaseKey(key, path);
     HKEY created = nullptr;
-    if (RegistryCalls.CreateKey(base, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, FAccess,
-                                nullptr, &created, nullptr) != ERROR_SUCCESS)
+    if (RegistryCalls.CreateKey(base, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, FAccess, nullptr, &created,
+                                nullptr) != ERROR_SUCCESS)
         throw ERegistryException(Format("Failed to create key %s", key.c_str()));
     TRegKey owner(created);
     return true;
@@ -80,15 +80,13 @@ bool TRegistry::CreateKey(const std::string& key)
 
 bool TRegistry::ValueExists(const std::string& name)
 {
-    return FCurrentKey.Get() &&
-           RegistryCalls.QueryValue(FCurrentKey.Get(), name.c_str(), nullptr, nullptr, nullptr,
-                                    nullptr) == ERROR_SUCCESS;
+    return FCurrentKey.Get() && RegistryCalls.QueryValue(FCurrentKey.Get(), name.c_str(), nullptr, nullptr, nullptr,
+                                                         nullptr) == ERROR_SUCCESS;
 }
 
 bool TRegistry::DeleteValue(const std::string& name)
 {
-    return FCurrentKey.Get() &&
-           RegistryCalls.DeleteValue(FCurrentKey.Get(), name.c_str()) == ERROR_SUCCESS;
+    return FCurrentKey.Get() && RegistryCalls.DeleteValue(FCurrentKey.Get(), name.c_str()) == ERROR_SUCCESS;
 }
 
 int TRegistry::ReadInteger(const std::string& name)
@@ -96,10 +94,9 @@ int TRegistry::ReadInteger(const std::string& name)
     DWORD type = 0;
     DWORD value = 0;
     DWORD size = sizeof value;
-    LONG status = FCurrentKey.Get()
-                      ? RegistryCalls.QueryValue(FCurrentKey.Get(), name.c_str(), nullptr, &type,
-                                                 reinterpret_cast<BYTE*>(&value), &size)
-                      : ERROR_INVALID_HANDLE;
+    LONG status = FCurrentKey.Get() ? RegistryCalls.QueryValue(FCurrentKey.Get(), name.c_str(), nullptr, &type,
+                                                               reinterpret_cast<BYTE*>(&value), &size)
+                                    : ERROR_INVALID_HANDLE;
     if (status == ERROR_MORE_DATA || (status == ERROR_SUCCESS && type != REG_DWORD))
         throw ERegistryException(Format("Invalid data type for '%s'", name.c_str()));
     if (status != ERROR_SUCCESS)
@@ -112,23 +109,21 @@ std::string TRegistry::ReadString(const std::string& name)
     HKEY key = FCurrentKey.Get();
     DWORD type = 0;
     DWORD size = 0;
-    if (!key ||
-        RegistryCalls.QueryValue(key, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+    if (!key || RegistryCalls.QueryValue(key, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
         throw ERegistryException(Format("Failed to get data for '%s'", name.c_str()));
     if (type != REG_SZ && type != REG_EXPAND_SZ)
         throw ERegistryException(Format("Invalid data type for '%s'", name.c_str()));
     std::vector<char> buffer(size + 1, '\0');
-    if (RegistryCalls.QueryValue(key, name.c_str(), nullptr, &type,
-                                 reinterpret_cast<BYTE*>(buffer.data()), &size) != ERROR_SUCCESS)
+    if (RegistryCalls.QueryValue(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()), &size) !=
+        ERROR_SUCCESS)
         throw ERegistryException(Format("Failed to get data for '%s'", name.c_str()));
     return std::string(buffer.data());
 }
 
 void TRegistry::WriteData(const std::string& name, DWORD type, const void* data, DWORD size)
 {
-    if (!FCurrentKey.Get() ||
-        RegistryCalls.SetValue(FCurrentKey.Get(), name.c_str(), 0, type,
-                               static_cast<const BYTE*>(data), size) != ERROR_SUCCESS)
+    if (!FCurrentKey.Get() || RegistryCalls.SetValue(FCurrentKey.Get(), name.c_str(), 0, type,
+                                                     static_cast<const BYTE*>(data), size) != ERROR_SUCCESS)
         throw ERegistryException(Format("Failed to set data for '%s'", name.c_str()));
 }
 

@@ -12,11 +12,10 @@ struct TKeyName {
 };
 
 const TKeyName KeyNames[] = {
-    {VK_BACK, "BkSp"},    {VK_TAB, "Tab"},     {VK_RETURN, "Enter"}, {VK_ESCAPE, "Esc"},
-    {VK_SPACE, "Space"},  {VK_PRIOR, "PgUp"},  {VK_NEXT, "PgDn"},    {VK_END, "End"},
-    {VK_HOME, "Home"},    {VK_LEFT, "Left"},   {VK_UP, "Up"},        {VK_RIGHT, "Right"},
-    {VK_DOWN, "Down"},    {VK_INSERT, "Ins"},  {VK_DELETE, "Del"},   {VK_MULTIPLY, "Num *"},
-    {VK_ADD, "Num +"},    {VK_SUBTRACT, "Num -"}, {VK_DECIMAL, "Num ."}, {VK_DIVIDE, "Num /"},
+    {VK_BACK, "BkSp"},      {VK_TAB, "Tab"},     {VK_RETURN, "Enter"},   {VK_ESCAPE, "Esc"},    {VK_SPACE, "Space"},
+    {VK_PRIOR, "PgUp"},     {VK_NEXT, "PgDn"},   {VK_END, "End"},        {VK_HOME, "Home"},     {VK_LEFT, "Left"},
+    {VK_UP, "Up"},          {VK_RIGHT, "Right"}, {VK_DOWN, "Down"},      {VK_INSERT, "Ins"},    {VK_DELETE, "Del"},
+    {VK_MULTIPLY, "Num *"}, {VK_ADD, "Num +"},   {VK_SUBTRACT, "Num -"}, {VK_DECIMAL, "Num ."}, {VK_DIVIDE, "Num /"},
 };
 
 std::string KeyText(unsigned key)

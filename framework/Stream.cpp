@@ -41,9 +41,7 @@ void TStream::WriteInt32(int32_t value)
     WriteBuffer(bytes, 4);
 }
 
-TMemoryStream::TMemoryStream(std::vector<uint8_t> bytes) : FBytes(std::move(bytes))
-{
-}
+TMemoryStream::TMemoryStream(std::vector<uint8_t> bytes) : FBytes(std::move(bytes)) {}
 
 size_t TMemoryStream::Read(void* buffer, size_t count)
 {

@@ -102,9 +102,7 @@ void RetryWaitingTimers()
     }
 }
 
-TTimer::TTimer(TComponent* owner) : TComponent(owner)
-{
-}
+TTimer::TTimer(TComponent* owner) : TComponent(owner) {}
 
 TTimer::~TTimer()
 {

@@ -23,8 +23,8 @@ void RegisterUtilityClass(WNDPROC procedure)
 TUtilityWindow::TUtilityWindow(TWndMethod method) : FMethod(method)
 {
     RegisterUtilityClass(&WindowProc);
-    FHandle = CreateWindowExA(WS_EX_TOOLWINDOW, UtilityWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr,
-                              nullptr, GetModuleHandleA(nullptr), this);
+    FHandle = CreateWindowExA(WS_EX_TOOLWINDOW, UtilityWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                              GetModuleHandleA(nullptr), this);
     if (!FHandle)
         throw EOutOfResources("Error creating window");
 }

@@ -71,7 +71,7 @@ bool IsWindowed(const TControl* control)
     return dynamic_cast<const TWinControl*>(control) != nullptr;
 }
 
-} // namespace
+}  // namespace
 
 LRESULT CALLBACK ControlWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
 {
@@ -233,9 +233,9 @@ void TWinControl::CreateWnd()
     RegisterWindowClass(params, ControlWindowProc);
     SetControlState(ControlState() + csCreating);
     CreationControl = this;
-    HWND window = CreateWindowExA(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(),
-                                  params.Style, params.X, params.Y, params.Width, params.Height,
-                                  params.WndParent, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND window = CreateWindowExA(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(), params.Style,
+                                  params.X, params.Y, params.Width, params.Height, params.WndParent, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
     CreationControl = nullptr;
     SetControlState(ControlState() - csCreating);
     if (!window)
@@ -404,8 +404,7 @@ void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const
     }
 }
 
-TWinControl* TWinControl::FindNextControl(TWinControl* current, bool forward, bool checkTabStop,
-                                          bool checkParent) const
+TWinControl* TWinControl::FindNextControl(TWinControl* current, bool forward, bool checkTabStop, bool checkParent) const
 {
     std::vector<TWinControl*> list;
     GetTabOrderList(list);
@@ -517,9 +516,7 @@ void TWinControl::PaintTo(HDC dc, int x, int y)
     }
 }
 
-void TWinControl::PaintWindow(HDC)
-{
-}
+void TWinControl::PaintWindow(HDC) {}
 
 void TWinControl::WMPaint(TMessage& message)
 {

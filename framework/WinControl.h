@@ -70,8 +70,7 @@ public:
     // The next control after current in tab order (before it, backwards),
     // wrapping; with checkTabStop only those with TabStop, with checkParent
     // only this control's own children.
-    TWinControl* FindNextControl(TWinControl* current, bool forward, bool checkTabStop,
-                                 bool checkParent = false) const;
+    TWinControl* FindNextControl(TWinControl* current, bool forward, bool checkTabStop, bool checkParent = false) const;
     // Moves the focus to FindNextControl's answer.
     void SelectNext(TWinControl* current, bool forward, bool checkTabStop, bool checkParent = false);
 

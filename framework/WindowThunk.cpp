@@ -48,7 +48,7 @@ constexpr std::array<WNDPROC, sizeof...(N)> MakeProcedures(std::integer_sequence
 
 const std::array<WNDPROC, SlotCount> Procedures = MakeProcedures(std::make_integer_sequence<int, SlotCount>());
 
-} // namespace
+}  // namespace
 
 TWindowThunk::TWindowThunk(TThunkMethod method) : FSlot(-1)
 {

@@ -38,8 +38,8 @@ TColor Lighten(HDC dc, TColor color, int percent)
 TColor Darken(HDC dc, TColor color, int amount)
 {
     COLORREF rgb = ColorToRGB(color);
-    return Nearest(dc, RGB(Clamp(GetRValue(rgb) - amount), Clamp(GetGValue(rgb) - amount + 2),
-                           Clamp(GetBValue(rgb) - amount)));
+    return Nearest(
+        dc, RGB(Clamp(GetRValue(rgb) - amount), Clamp(GetGValue(rgb) - amount + 2), Clamp(GetBValue(rgb) - amount)));
 }
 
 TColor GrayLevel(HDC dc, TColor color, int amount)

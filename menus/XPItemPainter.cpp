@@ -69,8 +69,7 @@ void MapPixels(TBitmap& image, Operation operation)
 
 }
 
-void DrawXPGradient(TCanvas& canvas, const RECT& rect, const TXPMenuColors& colors, int iconWidth,
-                    bool rightToLeft)
+void DrawXPGradient(TCanvas& canvas, const RECT& rect, const TXPMenuColors& colors, int iconWidth, bool rightToLeft)
 {
     HDC dc = canvas.Handle();
     // The shade only grows, up to its cap: each one is worked out once,

@@ -24,8 +24,7 @@ struct TXPItemState {
 
 // One-pixel columns lightened from the icon-strip colour: quickly across
 // the strip, slowly after it, towards near white.
-void DrawXPGradient(TCanvas& canvas, const RECT& rect, const TXPMenuColors& colors, int iconWidth,
-                    bool rightToLeft);
+void DrawXPGradient(TCanvas& canvas, const RECT& rect, const TXPMenuColors& colors, int iconWidth, bool rightToLeft);
 // The framed bar of the selected item (one pixel less at the right when
 // the menu has the flat border).
 void DrawXPSelectionBar(TCanvas& canvas, const RECT& rect, const TXPMenuColors& colors, bool flatMenu);

@@ -40,16 +40,16 @@ IMPLEMENT_CLASS(TXPMenu)
 
 namespace {
 // An item's geometry, in pixels.
-const int ItemExtraWidth = 10;       // added to caption, shortcut and image
+const int ItemExtraWidth = 10;  // added to caption, shortcut and image
 const int SeparatorHeight = 4;
-const int ImageVerticalMargin = 4;   // an item is at least this taller than its image
-const int ImageTop = 4;              // the image's top below the item's
-const int ImageSideMargin = 2;       // a wide image's distance from the strip's outer edge
-const int ImageTextGap = 4;          // after an image wider than the strip
-const int CheckBoxSize = 10;         // the check box of an item without an image
-const int TextIndent = 5;            // the caption's start inside the text rectangle
-const int BarTextPull = 5;           // a menu-bar caption moves this far onto its image
-const int GradientOverhang = 2;      // the gradient runs on under the flat border
+const int ImageVerticalMargin = 4;  // an item is at least this taller than its image
+const int ImageTop = 4;             // the image's top below the item's
+const int ImageSideMargin = 2;      // a wide image's distance from the strip's outer edge
+const int ImageTextGap = 4;         // after an image wider than the strip
+const int CheckBoxSize = 10;        // the check box of an item without an image
+const int TextIndent = 5;           // the caption's start inside the text rectangle
+const int BarTextPull = 5;          // a menu-bar caption moves this far onto its image
+const int GradientOverhang = 2;     // the gradient runs on under the flat border
 }
 
 static_assert(sizeof(NONCLIENTMETRICSA) == 340, "the NONCLIENTMETRICSA of Windows 95/98/ME");
@@ -75,8 +75,7 @@ bool LoadSystemMenuFont(TFont& font)
     return true;
 }
 
-TXPMenu::TXPMenu(TComponent* owner)
-    : TComponent(owner), FFont(MakeOwned<TFont>()), FForm(As<TCustomForm>(owner))
+TXPMenu::TXPMenu(TComponent* owner) : TComponent(owner), FFont(MakeOwned<TFont>()), FForm(As<TCustomForm>(owner))
 {
     LoadSystemMenuFont(*FFont);
     FSelectFontColor = FFont->Color();
@@ -138,8 +137,7 @@ void TXPMenu::Notification(TComponent* component, TOperation operation)
         FOwnHandlers.erase(component);
         return;
     }
-    if (FAutoDetect && FForm && component->Owner() == FForm && dynamic_cast<TMenuItem*>(component) &&
-        !IsDestroying())
+    if (FAutoDetect && FForm && component->Owner() == FForm && dynamic_cast<TMenuItem*>(component) && !IsDestroying())
         SetActive(true);
 }
 
@@ -358,8 +356,8 @@ void TXPMenu::DrawItem(TObject* sender, TCanvas& canvas, const RECT& itemRect, b
         canvas.Brush().SetColor(FColors.MenuBar);
         canvas.FillRect(rect);
     } else if (FColors.HighColor && FGradient) {
-        DrawXPGradient(canvas, RECT{rect.left, rect.top, rect.right + GradientOverhang, rect.bottom}, FColors, FIconWidth,
-                       rightToLeft);
+        DrawXPGradient(canvas, RECT{rect.left, rect.top, rect.right + GradientOverhang, rect.bottom}, FColors,
+                       FIconWidth, rightToLeft);
     } else if (state.Enabled || !selected) {
         canvas.Brush().SetStyle(bsSolid);
         canvas.Brush().SetColor(FColors.Item);

@@ -69,13 +69,11 @@ int GradientChannel(int from, int to, int k, int n)
 
 uint32_t GradientColor(uint32_t from, uint32_t to, int k, int n)
 {
-    auto channel = [&](int shift) {
-        return GradientChannel((from >> shift) & 0xFF, (to >> shift) & 0xFF, k, n);
-    };
+    auto channel = [&](int shift) { return GradientChannel((from >> shift) & 0xFF, (to >> shift) & 0xFF, k, n); };
     return MakeColor(channel(16), channel(8), channel(0), channel(24));
 }
 
-} // namespace
+}  // namespace
 
 const TKsBitmapAllocator KsBitmapGdiAllocator = {GdiCreateDib, GdiCreateDC, GdiSelect};
 TKsBitmapAllocator KsBitmapAllocator = KsBitmapGdiAllocator;
@@ -353,8 +351,8 @@ void TKsBitmap::DrawRect(TKsBitmap& target, int x, int y, const RECT& srcRect) c
     }
     const auto& kernels = KsBlendKernels();
     for (int r = rows.From; r < rows.To; ++r)
-        kernels.BlendOver(target.Scanline(y + r) + x + columns.From, Scanline(source.top + r) + source.left + columns.From,
-                          columns.Length());
+        kernels.BlendOver(target.Scanline(y + r) + x + columns.From,
+                          Scanline(source.top + r) + source.left + columns.From, columns.Length());
 }
 
 void TKsBitmap::StretchRect(TKsBitmap& target, const RECT& dstRect, const RECT& srcRect) const

@@ -5,17 +5,14 @@ namespace {
 const TKsBlendKernels* Current = nullptr;
 TKsSimd CurrentPath = TKsSimd::Scalar;
 
-} // namespace
+}  // namespace
 
 const TKsBlendKernels& KsBlendKernelsFor(TKsSimd simd)
 {
     switch (simd) {
-    case TKsSimd::Sse2:
-        return KsSse2Kernels;
-    case TKsSimd::Mmx:
-        return KsMmxKernels;
-    default:
-        return KsScalarKernels;
+    case TKsSimd::Sse2: return KsSse2Kernels;
+    case TKsSimd::Mmx: return KsMmxKernels;
+    default: return KsScalarKernels;
     }
 }
 

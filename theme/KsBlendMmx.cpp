@@ -138,6 +138,6 @@ KS_MMX void SetAlpha(uint32_t* dst, uint8_t alpha, int count)
         dst[i] = (dst[i] & 0x00FFFFFFu) | high;
 }
 
-} // namespace
+}  // namespace
 
 const TKsBlendKernels KsMmxKernels = {BlendOver, BlendUnder, BlendFill, SetAlpha};

@@ -30,6 +30,6 @@ void SetAlpha(uint32_t* dst, uint8_t alpha, int count)
         dst[i] = (dst[i] & 0x00FFFFFFu) | high;
 }
 
-} // namespace
+}  // namespace
 
 const TKsBlendKernels KsScalarKernels = {BlendOver, BlendUnder, BlendFill, SetAlpha};

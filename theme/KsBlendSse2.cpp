@@ -145,6 +145,6 @@ KS_SSE2 void SetAlpha(uint32_t* dst, uint8_t alpha, int count)
         dst[i] = (dst[i] & 0x00FFFFFFu) | high;
 }
 
-} // namespace
+}  // namespace
 
 const TKsBlendKernels KsSse2Kernels = {BlendOver, BlendUnder, BlendFill, SetAlpha};

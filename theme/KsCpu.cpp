@@ -9,8 +9,7 @@ extern "C" {
 int KsTrySse2();
 int KsTryUndefined();
 void KsProbeResume();
-EXCEPTION_DISPOSITION __cdecl KsProbeHandler(EXCEPTION_RECORD* record, void* frame, CONTEXT* context,
-                                             void* dispatcher);
+EXCEPTION_DISPOSITION __cdecl KsProbeHandler(EXCEPTION_RECORD* record, void* frame, CONTEXT* context, void* dispatcher);
 }
 
 // Installed by the probes only: an instruction that the processor or the
@@ -19,8 +18,7 @@ EXCEPTION_DISPOSITION __cdecl KsProbeHandler(EXCEPTION_RECORD* record, void*, CO
 {
     if (record->ExceptionFlags & (EXCEPTION_UNWINDING | EXCEPTION_EXIT_UNWIND))
         return ExceptionContinueSearch;
-    if (record->ExceptionCode != EXCEPTION_ILLEGAL_INSTRUCTION &&
-        record->ExceptionCode != EXCEPTION_PRIV_INSTRUCTION)
+    if (record->ExceptionCode != EXCEPTION_ILLEGAL_INSTRUCTION && record->ExceptionCode != EXCEPTION_PRIV_INSTRUCTION)
         return ExceptionContinueSearch;
     context->Eip = reinterpret_cast<DWORD>(&KsProbeResume);
     context->Eax = 0;
@@ -64,7 +62,7 @@ TKsSimd Detect()
     return TKsSimd::Scalar;
 }
 
-} // namespace
+}  // namespace
 
 TKsSimd KsSimdSupported()
 {
@@ -80,11 +78,8 @@ bool KsSimdAvailable(TKsSimd simd)
 const char* KsSimdName(TKsSimd simd)
 {
     switch (simd) {
-    case TKsSimd::Sse2:
-        return "SSE2";
-    case TKsSimd::Mmx:
-        return "MMX";
-    default:
-        return "scalar";
+    case TKsSimd::Sse2: return "SSE2";
+    case TKsSimd::Mmx: return "MMX";
+    default: return "scalar";
     }
 }

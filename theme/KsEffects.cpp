@@ -94,7 +94,7 @@ void CopyBackground(TKsBitmap& background, TKsBitmap& frame)
     background.DrawRect(frame, 0, 0, RECT{0, 0, frame.Width(), frame.Height()});
 }
 
-} // namespace
+}  // namespace
 
 // ---- clock and counter ----
 
@@ -169,8 +169,8 @@ void FadeEffect(HDC dc, TKsBitmap& background, const RECT& area, TKsBitmap& imag
     });
 }
 
-void SlideEffect(HDC dc, TKsBitmap& background, const RECT& area, TKsBitmap& image, const RECT& screenRect,
-                 int kind, int time)
+void SlideEffect(HDC dc, TKsBitmap& background, const RECT& area, TKsBitmap& image, const RECT& screenRect, int kind,
+                 int time)
 {
     const int w = RectWidth(area);
     const int h = RectHeight(area);
@@ -196,8 +196,8 @@ void SlideEffect(HDC dc, TKsBitmap& background, const RECT& area, TKsBitmap& ima
     });
 }
 
-void RectEffect(HDC dc, TKsBitmap& background, const RECT& area, TKsBitmap& image, const RECT& screenRect,
-                int kind, int time)
+void RectEffect(HDC dc, TKsBitmap& background, const RECT& area, TKsBitmap& image, const RECT& screenRect, int kind,
+                int time)
 {
     RECT reveal{0, 0, 0, 0};
     RunFrames(dc, area, image, screenRect, time, 5, [&](TKsBitmap& frame, double x) {

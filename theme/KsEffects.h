@@ -58,13 +58,12 @@ int KsRandom(int range);
 // showed behind the window (at least as large as area); area (0, 0, w, h);
 // image the window's final look; screenRect.left/top where area lies on
 // the screen; time in milliseconds.
-void FadeEffect(HDC dc, TKsBitmap& background, const RECT& area, TKsBitmap& image, const RECT& screenRect,
-                int time);
+void FadeEffect(HDC dc, TKsBitmap& background, const RECT& area, TKsBitmap& image, const RECT& screenRect, int time);
 // kind 0-7: from the right, bottom, left, top, top-left, top-right,
 // bottom-left, bottom-right.
-void SlideEffect(HDC dc, TKsBitmap& background, const RECT& area, TKsBitmap& image, const RECT& screenRect,
-                 int kind, int time);
+void SlideEffect(HDC dc, TKsBitmap& background, const RECT& area, TKsBitmap& image, const RECT& screenRect, int kind,
+                 int time);
 // kind 0-4: grows from the centre, top-left, top-right, bottom-left,
 // bottom-right.
-void RectEffect(HDC dc, TKsBitmap& background, const RECT& area, TKsBitmap& image, const RECT& screenRect,
-                int kind, int time);
+void RectEffect(HDC dc, TKsBitmap& background, const RECT& area, TKsBitmap& image, const RECT& screenRect, int kind,
+                int time);

@@ -127,7 +127,7 @@ private:
     size_t FUsed = 0;
 };
 
-} // namespace
+}  // namespace
 
 uint32_t HueShiftPixel(uint32_t pixel, int delta)
 {

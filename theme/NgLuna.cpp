@@ -2,9 +2,9 @@
 
 #include "framework/ClassBuilder.h"
 #include "framework/Stream.h"
+#include "resources/resource.h"
 #include "theme/KsBitmap.h"
 #include "theme/KsHue.h"
-#include "resources/resource.h"
 
 IMPLEMENT_CLASS(TNgLuna) {}
 
@@ -26,8 +26,8 @@ TOwned<TKsBitmap> LoadAtlas(const char* resourceName)
 }
 
 // Indexed by TNgMetric.
-const int Metrics[] = {3, 2, 29, 19, 10, 21, 21, 14, 14, 4, 4, 3, 3, 3,
-                       22, 17, 16, 16, 16, 16, 11, 22, 4, 22, 17, 17, 2, 21};
+const int Metrics[] = {3,  2,  29, 19, 10, 21, 21, 14, 14, 4,  4,  3,  3, 3,
+                       22, 17, 16, 16, 16, 16, 11, 22, 4,  22, 17, 17, 2, 21};
 
 struct TRgb {
     BYTE R, G, B;
@@ -36,8 +36,8 @@ struct TRgb {
 // past the table give the fallback.
 const TRgb FallbackColor = {0, 0, 0};
 const TRgb Colors[] = {
-    {255, 255, 255}, FallbackColor,   {255, 255, 255}, {255, 255, 220}, {49, 106, 197}, {128, 128, 128},
-    {255, 255, 255}, {49, 106, 197},  {255, 255, 255}, {49, 106, 197},  {0, 0, 0},      {255, 255, 255},
+    {255, 255, 255}, FallbackColor,   {255, 255, 255}, {255, 255, 220}, {49, 106, 197},  {128, 128, 128},
+    {255, 255, 255}, {49, 106, 197},  {255, 255, 255}, {49, 106, 197},  {0, 0, 0},       {255, 255, 255},
     {0, 0, 0},       {255, 255, 255}, {128, 128, 128}, {0, 0, 0},       {149, 206, 255}, {49, 106, 197},
 };
 

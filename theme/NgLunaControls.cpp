@@ -47,7 +47,8 @@ void TNgLuna::DrawCheckBox(TKsBitmap& bitmap, const RECT& rect, int state, int c
     if (state < esNormal || state > esDisabled || check < ckChecked || check > ckGrayed)
         return;
     const int y = Rows[state] + CheckOffsets[check];
-    CopyPiece(*FActive, bitmap, rect.left, rect.top, Rect(171, y, 171 + GetMetric(nmCheckWidth), y + GetMetric(nmCheckHeight)), true);
+    CopyPiece(*FActive, bitmap, rect.left, rect.top,
+              Rect(171, y, 171 + GetMetric(nmCheckWidth), y + GetMetric(nmCheckHeight)), true);
 }
 
 void TNgLuna::DrawRadioButton(TKsBitmap& bitmap, const RECT& rect, int state, int check)
@@ -56,7 +57,8 @@ void TNgLuna::DrawRadioButton(TKsBitmap& bitmap, const RECT& rect, int state, in
     if (state < esNormal || state > esDisabled)
         return;
     const int y = Rows[state] + (check == ckChecked ? 64 : 0);
-    CopyPiece(*FActive, bitmap, rect.left, rect.top, Rect(152, y, 152 + GetMetric(nmCheckWidth), y + GetMetric(nmCheckHeight)), true);
+    CopyPiece(*FActive, bitmap, rect.left, rect.top,
+              Rect(152, y, 152 + GetMetric(nmCheckWidth), y + GetMetric(nmCheckHeight)), true);
 }
 
 void TNgLuna::DrawTrackThumb(TKsBitmap& bitmap, const RECT& rect, bool vertical, int kind, int state)
@@ -158,7 +160,8 @@ void TNgLuna::DrawGroupFrame(TKsBitmap& bitmap, const RECT& frameRect, const REC
     bitmap.MoveTo(l + 2, t);
     bitmap.LineTo(captionRect.left, t, line);
     bitmap.MoveTo(captionRect.right, t);
-    const POINT path[] = {{r - 2, t}, {r, t + 2}, {r, b - 2}, {r - 2, b}, {l + 2, b}, {l, b - 2}, {l, t + 2}, {l + 2, t}};
+    const POINT path[] = {{r - 2, t}, {r, t + 2}, {r, b - 2}, {r - 2, b},
+                          {l + 2, b}, {l, b - 2}, {l, t + 2}, {l + 2, t}};
     for (const POINT& point : path)
         bitmap.LineTo(point.x, point.y, line);
     bitmap.DrawText(caption, captionRect, KsTextCentred);
@@ -189,8 +192,8 @@ void TNgLuna::DrawScrollThumb(TKsBitmap& bitmap, const RECT& rect, bool vertical
     RECT target = rect;
     // The thumb's 3-pixel ends keep their shape; only the middle stretches.
     if (vertical && RectHeight(rect) > 5) {
-        CopyPiece(*FInactive, bitmap, target.left, target.top, Rect(source.left, source.top, source.right, source.top + 3),
-                  false);
+        CopyPiece(*FInactive, bitmap, target.left, target.top,
+                  Rect(source.left, source.top, source.right, source.top + 3), false);
         CopyPiece(*FInactive, bitmap, target.left, target.bottom - 3,
                   Rect(source.left, source.bottom - 3, source.right, source.bottom), false);
         InflateRect(&source, 0, -3);

@@ -26,16 +26,32 @@ struct TFrameArt {
 };
 
 const TFrameArt StandardFrame = {
-    3, 29,
-    {0, 0, 10, 29}, {10, 0, 56, 29}, {56, 0, 66, 29},                    // caption
-    {0, 57, 3, 60}, {3, 57, 62, 60}, {63, 57, 66, 60},                   // bottom
-    {0, 29, 3, 32}, {0, 32, 3, 57}, {63, 29, 66, 32}, {63, 32, 66, 57},  // sides
+    3,
+    29,
+    {0, 0, 10, 29},
+    {10, 0, 56, 29},
+    {56, 0, 66, 29},  // caption
+    {0, 57, 3, 60},
+    {3, 57, 62, 60},
+    {63, 57, 66, 60},  // bottom
+    {0, 29, 3, 32},
+    {0, 32, 3, 57},
+    {63, 29, 66, 32},
+    {63, 32, 66, 57},  // sides
 };
 const TFrameArt ToolWindowFrame = {
-    2, 19,
-    {66, 0, 76, 19}, {76, 0, 121, 19}, {121, 0, 131, 19},                        // caption
-    {66, 49, 68, 51}, {68, 49, 129, 51}, {130, 49, 132, 51},                     // bottom
-    {66, 19, 68, 21}, {66, 22, 69, 49}, {130, 19, 132, 21}, {130, 22, 132, 49},  // sides
+    2,
+    19,
+    {66, 0, 76, 19},
+    {76, 0, 121, 19},
+    {121, 0, 131, 19},  // caption
+    {66, 49, 68, 51},
+    {68, 49, 129, 51},
+    {130, 49, 132, 51},  // bottom
+    {66, 19, 68, 21},
+    {66, 22, 69, 49},
+    {130, 19, 132, 21},
+    {130, 22, 132, 49},  // sides
 };
 }
 
@@ -63,8 +79,8 @@ void TNgLuna::DrawFormFrame(TKsBitmap& bitmap, int width, int height, const RECT
     StretchPiece(atlas, bitmap, Rect(w - b, c + b, w, h - b), art.RightMiddle);
 }
 
-void TNgLuna::DrawCaptionButton(TKsBitmap& bitmap, const RECT& rect, int button, bool hot, bool pressed,
-                                bool active, int borderStyle)
+void TNgLuna::DrawCaptionButton(TKsBitmap& bitmap, const RECT& rect, int button, bool hot, bool pressed, bool active,
+                                int borderStyle)
 {
     // Atlas rows in the order of TNgCaptionButton.
     static const int Rows[] = {70, 100, 160, 130, 190, 220, 280, 250};
@@ -73,12 +89,14 @@ void TNgLuna::DrawCaptionButton(TKsBitmap& bitmap, const RECT& rect, int button,
     TKsBitmap& atlas = active ? *FActive : *FInactive;
     if (button == ncbClose && borderStyle == nbsToolWindow) {
         const int x = pressed ? 94 : hot ? 80 : 66;
-        Copy(atlas, bitmap, rect.left, rect.top, Rect(x, 70, x + GetMetric(nmToolCaptionButtonWidth), 70 + GetMetric(nmToolCaptionButtonHeight)));
+        Copy(atlas, bitmap, rect.left, rect.top,
+             Rect(x, 70, x + GetMetric(nmToolCaptionButtonWidth), 70 + GetMetric(nmToolCaptionButtonHeight)));
         return;
     }
     if (button == ncbClose && borderStyle != nbsStandard)
         return;
     const int x = pressed ? 42 : hot ? 21 : 0;
     const int y = Rows[button];
-    Copy(atlas, bitmap, rect.left, rect.top, Rect(x, y, x + GetMetric(nmCaptionButtonWidth), y + GetMetric(nmCaptionButtonHeight)));
+    Copy(atlas, bitmap, rect.left, rect.top,
+         Rect(x, y, x + GetMetric(nmCaptionButtonWidth), y + GetMetric(nmCaptionButtonHeight)));
 }

@@ -34,8 +34,7 @@ void DrawCheckMark(TKsBitmap& bitmap, const RECT& cell)
 {
     const int cx = (cell.left + cell.right) / 2 - 2;
     const int cy = (cell.top + cell.bottom) / 2 + 1;
-    Polyline(bitmap, cx, cy, {{-2, -2}, {0, 0}, {4, -4}, {4, -3}, {0, 1}, {-2, -1}, {-2, -2}},
-             MakeColor(0, 0, 0, 255));
+    Polyline(bitmap, cx, cy, {{-2, -2}, {0, 0}, {4, -4}, {4, -3}, {0, 1}, {-2, -1}, {-2, -2}}, MakeColor(0, 0, 0, 255));
     Polyline(bitmap, cx, cy, {{-3, -2}, {-3, -1}, {0, 2}, {5, -3}, {5, -5}}, MakeColor(255, 255, 255, 255));
 }
 

@@ -44,12 +44,30 @@ void TNgTheme::SetDeltaHue(int value)
 // The base theme has no artwork, no geometry and draws nothing: callers
 // ask IsAvailable first and use their classic look.
 void TNgTheme::HueChanged() {}
-int TNgTheme::GetMetric(int) { return 0; }
-TColor TNgTheme::GetColor(int) { return clBlack; }
-std::string TNgTheme::GetFontName(int) { return std::string(); }
-int TNgTheme::GetFontSize(int) { return 0; }
-TFontStyles TNgTheme::GetFontStyle(int) { return TFontStyles(); }
-HRGN TNgTheme::CreateFormRegion(int, int, int) { return nullptr; }
+int TNgTheme::GetMetric(int)
+{
+    return 0;
+}
+TColor TNgTheme::GetColor(int)
+{
+    return clBlack;
+}
+std::string TNgTheme::GetFontName(int)
+{
+    return std::string();
+}
+int TNgTheme::GetFontSize(int)
+{
+    return 0;
+}
+TFontStyles TNgTheme::GetFontStyle(int)
+{
+    return TFontStyles();
+}
+HRGN TNgTheme::CreateFormRegion(int, int, int)
+{
+    return nullptr;
+}
 void TNgTheme::DrawCaptionButton(TKsBitmap&, const RECT&, int, bool, bool, bool, int) {}
 void TNgTheme::DrawFormFrame(TKsBitmap&, int, int, const RECT&, bool, int) {}
 void TNgTheme::MeasureMenuBarItem(TKsBitmap&, const TNgMenuItemData&, int&, int&) {}

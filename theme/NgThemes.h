@@ -57,23 +57,23 @@ protected:
 
 // GetMetric, in pixels. "Tool" is the tool-window frame.
 enum TNgMetric {
-    nmBorderWidth = 0,           // left, right, bottom border; top inset of the caption content
+    nmBorderWidth = 0,  // left, right, bottom border; top inset of the caption content
     nmToolBorderWidth = 1,
     nmCaptionHeight = 2,
     nmToolCaptionHeight = 3,
-    nmCaptionCornerWidth = 4,    // the unstretched caption corner piece
+    nmCaptionCornerWidth = 4,  // the unstretched caption corner piece
     nmCaptionButtonWidth = 5,
     nmCaptionButtonHeight = 6,
     nmToolCaptionButtonWidth = 7,
     nmToolCaptionButtonHeight = 8,
-    nmCaptionRightMargin = 9,    // right of the last caption button; inset of the caption text
-    nmCaptionTop = 10,           // top of the caption buttons and text
+    nmCaptionRightMargin = 9,  // right of the last caption button; inset of the caption text
+    nmCaptionTop = 10,         // top of the caption buttons and text
     nmCaptionButtonGap = 11,
     nmToolCaptionRightMargin = 12,
     nmToolCaptionTop = 13,
     nmMenuItemHeight = 14,
-    nmReserved15 = 15,           // 15 and 18 to 27: further controls, per theme
-    nmCheckWidth = 16,           // check box and radio cell
+    nmReserved15 = 15,  // 15 and 18 to 27: further controls, per theme
+    nmCheckWidth = 16,  // check box and radio cell
     nmCheckHeight = 17,
     nmFirstReserved = 18,
     nmLastReserved = 27,
@@ -83,14 +83,14 @@ enum TNgMetric {
 // GetColor: framework colours.
 enum TNgColor {
     ncCaptionText = 0,
-    ncUnused1 = 1,               // asked for by no caller
+    ncUnused1 = 1,  // asked for by no caller
     ncInactiveCaptionText = 2,
-    ncWindow = 3,                // client background of themed forms, panel fill
-    ncBorder = 4,                // panels, group frames, header lines
-    ncMenuBorder = 5,            // popup border, frame of a selected item
+    ncWindow = 3,      // client background of themed forms, panel fill
+    ncBorder = 4,      // panels, group frames, header lines
+    ncMenuBorder = 5,  // popup border, frame of a selected item
     ncMenuBar = 6,
     ncMenuBarSelected = 7,
-    ncPopup = 8,                 // popup background and item fill
+    ncPopup = 8,  // popup background and item fill
     ncPopupSelected = 9,
     ncMenuBarText = 10,
     ncMenuBarSelectedText = 11,
@@ -175,13 +175,13 @@ enum TNgItemKind {
 };
 
 struct TNgMenuItemData {
-    std::string Caption;                    // "-" marks a separator
-    std::string ShortCut;                   // shortcut text, empty when none
+    std::string Caption;   // "-" marks a separator
+    std::string ShortCut;  // shortcut text, empty when none
     bool Checked = false;
     bool Enabled = true;
     const INgItemImages* Images = nullptr;  // none when no list is in effect
     int ImageIndex = -1;
-    int Count = 0;                          // number of sub-items
+    int Count = 0;  // number of sub-items
     int Kind = ikOrdinary;
 
     bool IsSeparator() const { return Caption == "-"; }
@@ -215,8 +215,8 @@ public:
     virtual TFontStyles GetFontStyle(int index);
     // A new window region owned by the caller; none from the base class.
     virtual HRGN CreateFormRegion(int width, int height, int borderStyle);
-    virtual void DrawCaptionButton(TKsBitmap& bitmap, const RECT& rect, int button, bool hot, bool pressed,
-                                   bool active, int borderStyle);
+    virtual void DrawCaptionButton(TKsBitmap& bitmap, const RECT& rect, int button, bool hot, bool pressed, bool active,
+                                   int borderStyle);
     virtual void DrawFormFrame(TKsBitmap& bitmap, int width, int height, const RECT& frameRect, bool active,
                                int borderStyle);
     virtual void MeasureMenuBarItem(TKsBitmap& bitmap, const TNgMenuItemData& item, int& width, int& height);
@@ -235,8 +235,8 @@ public:
     virtual void DrawTrackThumb(TKsBitmap& bitmap, const RECT& rect, bool vertical, int kind, int state);
     virtual void DrawTrackChannel(TKsBitmap& bitmap, const RECT& rect, const RECT& selectionRect);
     virtual void DrawProgressFrame(TKsBitmap& bitmap, const RECT& rect);
-    virtual void DrawProgressChunks(TKsBitmap& bitmap, const RECT& contentRect, const RECT& barRect,
-                                    int orientation, bool smooth);
+    virtual void DrawProgressChunks(TKsBitmap& bitmap, const RECT& contentRect, const RECT& barRect, int orientation,
+                                    bool smooth);
     virtual void DrawPanel(TKsBitmap& bitmap, const RECT& rect, int style);
     virtual void DrawHeaderBar(TKsBitmap& bitmap, const RECT& rect, const std::string& text);
     virtual void DrawSmallButton(TKsBitmap& bitmap, const RECT& rect, int glyph, int state, bool down);

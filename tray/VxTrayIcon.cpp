@@ -24,7 +24,7 @@ BOOL WINAPI CallShell(DWORD message, TNotifyIconData* data)
 const UINT TrayIconId = 0;
 const UINT TrayIconFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
 
-} // namespace
+}  // namespace
 
 TShellNotifyIcon ShellNotifyIconFunction = CallShell;
 
@@ -262,23 +262,12 @@ void TVxTrayIcon::HandleTrayMessage(LPARAM mouseMessage)
     POINT cursor{};
     GetCursorPos(&cursor);
     switch (mouseMessage) {
-    case WM_MOUSEMOVE:
-        OnMouseMove(this, KeyShiftState(), cursor.x, cursor.y);
-        break;
-    case WM_LBUTTONUP:
-        DoClick(mbLeft, KeyShiftState() + ssLeft, cursor.x, cursor.y);
-        break;
-    case WM_LBUTTONDBLCLK:
-        OnDblClick(this);
-        break;
-    case WM_RBUTTONUP:
-        DoClick(mbRight, KeyShiftState() + ssRight, cursor.x, cursor.y);
-        break;
-    case WM_MBUTTONUP:
-        DoClick(mbMiddle, KeyShiftState() + ssMiddle, cursor.x, cursor.y);
-        break;
-    default:
-        break;
+    case WM_MOUSEMOVE: OnMouseMove(this, KeyShiftState(), cursor.x, cursor.y); break;
+    case WM_LBUTTONUP: DoClick(mbLeft, KeyShiftState() + ssLeft, cursor.x, cursor.y); break;
+    case WM_LBUTTONDBLCLK: OnDblClick(this); break;
+    case WM_RBUTTONUP: DoClick(mbRight, KeyShiftState() + ssRight, cursor.x, cursor.y); break;
+    case WM_MBUTTONUP: DoClick(mbMiddle, KeyShiftState() + ssMiddle, cursor.x, cursor.y); break;
+    default: break;
     }
 }
 

@@ -17,7 +17,7 @@ std::string ClassOf(HWND window)
     return name;
 }
 
-} // namespace
+}  // namespace
 
 TEST_CASE("the application window is a hidden top-level window of its own class")
 {

@@ -21,8 +21,8 @@ TEST_CASE("Gauge index: truncated System / 8.33, clamped to the 13 images")
     struct TRange {
         int From, To, Index;
     };
-    const TRange table[] = {{-1, 8, 0},   {9, 16, 1},   {17, 24, 2},  {25, 33, 3}, {34, 41, 4},
-                            {42, 49, 5},  {50, 58, 6},  {59, 66, 7},  {67, 74, 8}, {75, 83, 9},
+    const TRange table[] = {{-1, 8, 0},   {9, 16, 1},   {17, 24, 2},   {25, 33, 3}, {34, 41, 4},
+                            {42, 49, 5},  {50, 58, 6},  {59, 66, 7},   {67, 74, 8}, {75, 83, 9},
                             {84, 91, 10}, {92, 99, 11}, {100, 100, 12}};
     for (const TRange& range : table)
         for (int value = range.From; value <= range.To; ++value) {
@@ -42,8 +42,7 @@ TEST_CASE("The controller's layout")
     CHECK(form->Caption() == "Quorvel");
     CHECK(!form->Visible());
 
-    const char* order[] = {"VxTrayIcon", "tmQuorvel", "tmWarning", "ilIcons", "NgThemeEngine",
-                           "pmQuorvel"};
+    const char* order[] = {"VxTrayIcon", "tmQuorvel", "tmWarning", "ilIcons", "NgThemeEngine", "pmQuorvel"};
     for (int i = 0; i < 6; ++i)
         CHECK(form->Components(i)->Name() == order[i]);
 
@@ -67,9 +66,9 @@ TEST_CASE("The controller's layout")
     CHECK(!form->pmQuorvel->AutoHotkeys());
 
     TMenuItem* items = form->pmQuorvel->Items();
-    const char* captions[] = {"System", "User", "GDI", "-", "&Details...",
-                              "&Warn on low resources", "&Run on windows startup", "-",
-                              "&About...", "E&xit"};
+    const char* captions[] = {
+        "System", "User",      "GDI",  "-", "&Details...", "&Warn on low resources", "&Run on windows startup",
+        "-",      "&About...", "E&xit"};
     REQUIRE(items->Count() == 10);
     for (int i = 0; i < 10; ++i)
         CHECK(items->Items(i)->Caption() == captions[i]);
@@ -184,7 +183,7 @@ void CALLBACK ChooseAndClose(HWND, UINT, UINT_PTR id, DWORD)
     PostMessageA(TPopupMenu::PopupListWindow(), WM_COMMAND, ChosenCommand, 0);
     EndMenu();
 }
-} // namespace
+}  // namespace
 
 TEST_CASE("Exit chosen from the menu leaves the quit message for the message loop")
 {

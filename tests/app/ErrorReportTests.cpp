@@ -30,7 +30,7 @@ bool Report(const E& error)
     return false;
 }
 
-} // namespace
+}  // namespace
 
 TEST_CASE("the error report: one box at a time, an error raised meanwhile shown once after it")
 {
@@ -82,15 +82,16 @@ TEST_CASE("memory running out: the error report and the window lists throw nothi
     }
     SUBCASE("the windows a modal box disables and the topmost windows it lowers")
     {
-        SetWindowPos(window.Handle(), HWND_TOPMOST, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        SetWindowPos(window.Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         int refused = TFailingAllocation::Refused();
         bool escaped = false;
         {
             TFailingAllocation failing;
             try {
                 // Each lists the thread's windows from inside EnumThreadWindows.
-                { TDisabledTaskWindows disabled(nullptr); }
+                {
+                    TDisabledTaskWindows disabled(nullptr);
+                }
                 Application->NormalizeTopMosts();
                 Application->RestoreTopMosts();
                 Application->MessageBox("text", "caption", MB_OK);

@@ -30,7 +30,7 @@ void Deliver(TMenuItem* item)
     PumpUntil([] { return false; }, 200);
 }
 
-} // namespace
+}  // namespace
 
 TEST_CASE("Ticks failing inside the error box open no box inside it")
 {
@@ -142,8 +142,7 @@ TEST_CASE("After a failed registry write both switches show what the registry ho
         writes.Always = true;
         Deliver(f.Form->pmiRunOnWindowsStartup);
         REQUIRE(TBoxRecorder::Boxes().size() == 1);
-        CHECK(TBoxRecorder::Boxes()[0].Text == std::string("Failed to set data for '") +
-                                                  TestRunName + "'");
+        CHECK(TBoxRecorder::Boxes()[0].Text == std::string("Failed to set data for '") + TestRunName + "'");
         CHECK_FALSE(f.Form->pmiRunOnWindowsStartup->Checked());
         CHECK_FALSE(RegValueExists(HKEY_CURRENT_USER, RunKey, TestRunName));
     }

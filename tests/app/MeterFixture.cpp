@@ -26,12 +26,9 @@ int32_t FeedProbe(uint16_t selector)
 {
     ++TProbeFeed::Queries;
     switch (selector) {
-    case rkSystem:
-        return TProbeFeed::System;
-    case rkGDI:
-        return TProbeFeed::GDI;
-    default:
-        return TProbeFeed::User;
+    case rkSystem: return TProbeFeed::System;
+    case rkGDI: return TProbeFeed::GDI;
+    default: return TProbeFeed::User;
     }
 }
 
@@ -46,7 +43,7 @@ void WINAPI CountSleep(DWORD)
     ++TMeterFixture::Sleeps;
 }
 
-} // namespace
+}  // namespace
 
 std::string SettingsPath()
 {
@@ -128,8 +125,7 @@ bool Query(const std::string& keyPath, const std::string& name, DWORD& type, std
         return false;
     char buffer[1024] = {};
     DWORD size = sizeof buffer;
-    LONG result = RegQueryValueExA(key, name.c_str(), nullptr, &type,
-                                   reinterpret_cast<BYTE*>(buffer), &size);
+    LONG result = RegQueryValueExA(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size);
     RegCloseKey(key);
     if (result != ERROR_SUCCESS)
         return false;
@@ -137,17 +133,16 @@ bool Query(const std::string& keyPath, const std::string& name, DWORD& type, std
     return true;
 }
 
-void Set(const std::string& keyPath, const std::string& name, DWORD type, const void* data,
-         DWORD size)
+void Set(const std::string& keyPath, const std::string& name, DWORD type, const void* data, DWORD size)
 {
     HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, keyPath.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                        nullptr, &key, nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, keyPath.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS)
         return;
     RegSetValueExA(key, name.c_str(), 0, type, static_cast<const BYTE*>(data), size);
     RegCloseKey(key);
 }
-} // namespace
+}  // namespace
 
 bool ReadDword(const std::string& key, const std::string& name, DWORD& value)
 {

@@ -2,9 +2,9 @@
 // A controller window over a fed probe, a recorded shell, counted beeps and
 // boxes, and a settings key and Run entry that start and end absent.
 
-#include "tests/tray/ShellRecorder.h"
 #include "tests/support/BoxRecorder.h"
 #include "tests/support/RegistryTree.h"
+#include "tests/tray/ShellRecorder.h"
 
 #include "app/Seams.h"
 #include "app/frm_Quorvel.h"

@@ -37,8 +37,7 @@ TEST_CASE("the flat-thunk call: EDX holds the target, one word is pushed, 72 byt
     volatile uint32_t kept[4] = {1, 2, 3, 4};
     uint32_t results = 0;
     for (uint16_t selector = 0; selector < 3; ++selector) {
-        uint32_t answer =
-            CallQtThunkWord(reinterpret_cast<void*>(FakeQtThunk), 0x12345678u + selector, selector);
+        uint32_t answer = CallQtThunkWord(reinterpret_cast<void*>(FakeQtThunk), 0x12345678u + selector, selector);
         CHECK(answer == 99);
         CHECK(FakeThunkTarget == 0x12345678u + selector);
         CHECK(FakeThunkArgument == selector);

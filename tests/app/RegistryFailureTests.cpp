@@ -24,7 +24,7 @@ std::string ReadString(const std::string& key, const std::string& name)
     return registry.ReadString(name);
 }
 
-} // namespace
+}  // namespace
 
 TEST_CASE("where access rights are enforced, a write that must not overwrite can still see the value")
 {

@@ -16,8 +16,7 @@ DWORD ValueType(const std::string& key, const std::string& name)
 {
     HKEY opened;
     DWORD type = REG_NONE;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, key.substr(1).c_str(), 0, KEY_READ, &opened) ==
-        ERROR_SUCCESS) {
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, key.substr(1).c_str(), 0, KEY_READ, &opened) == ERROR_SUCCESS) {
         RegQueryValueExA(opened, name.c_str(), nullptr, &type, nullptr, nullptr);
         RegCloseKey(opened);
     }
@@ -38,7 +37,7 @@ std::string ReadString(const std::string& key, const std::string& name)
     return registry.ReadString(name);
 }
 
-} // namespace
+}  // namespace
 
 TEST_CASE("registry class: paths from the root and from the current key")
 {
@@ -80,8 +79,7 @@ TEST_CASE("registry class: values and their errors")
     CHECK_FALSE(registry.ValueExists("Nothing"));
     CHECK(registry.ReadInteger("Number") == -5);
     CHECK(registry.ReadString("Text") == "hello");
-    CHECK_THROWS_WITH_AS(registry.ReadInteger("Text"), "Invalid data type for 'Text'",
-                         ERegistryException);
+    CHECK_THROWS_WITH_AS(registry.ReadInteger("Text"), "Invalid data type for 'Text'", ERegistryException);
     CHECK_THROWS_AS(registry.ReadInteger("Nothing"), ERegistryException);
 
     CHECK(registry.DeleteValue("Number"));
@@ -99,10 +97,9 @@ TEST_CASE("registry class: a failed write raises 'Failed to set data for'")
     // opened for reading would still take the write; a key deleted while
     // it is open refuses it.
     DeleteKeyTree(HKEY_CURRENT_USER, &TestKey[1]);
-    CHECK_THROWS_WITH_AS(registry.WriteInteger("AlwaysOnTop", 1),
-                         "Failed to set data for 'AlwaysOnTop'", ERegistryException);
-    CHECK_THROWS_WITH_AS(registry.WriteString("Name", "x"), "Failed to set data for 'Name'",
+    CHECK_THROWS_WITH_AS(registry.WriteInteger("AlwaysOnTop", 1), "Failed to set data for 'AlwaysOnTop'",
                          ERegistryException);
+    CHECK_THROWS_WITH_AS(registry.WriteString("Name", "x"), "Failed to set data for 'Name'", ERegistryException);
     // And so does a registry object with no key open.
     TRegistry closed;
     CHECK_THROWS_AS(closed.WriteInteger("Value", 1), ERegistryException);

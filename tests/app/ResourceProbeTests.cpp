@@ -36,7 +36,7 @@ private:
 
 const char ChildRoleVariable[] = "QUORVEL_TEST_PROBE_UNDER_NT";
 
-} // namespace
+}  // namespace
 
 TEST_CASE("the probe reads all three pools from the 16-bit USER module on Windows 98")
 {
@@ -133,14 +133,13 @@ TEST_CASE("the probe answers -1 on an NT-family system")
         registry.WriteString("Version", "winxp");
     }
 
-    std::string commandLine =
-        "\"" + copyPath + "\" --test-case=\"the probe answers -1 on an NT-family system\"";
+    std::string commandLine = "\"" + copyPath + "\" --test-case=\"the probe answers -1 on an NT-family system\"";
     SetEnvironmentVariableA(ChildRoleVariable, "1");
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    BOOL started = CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr,
-                                  nullptr, &startup, &process);
+    BOOL started =
+        CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
     SetEnvironmentVariableA(ChildRoleVariable, nullptr);
     REQUIRE(started);
     TKernelHandle child(process.hProcess);

@@ -30,7 +30,7 @@ std::string String(const std::string& key, const char* name)
 }
 
 
-} // namespace
+}  // namespace
 
 TEST_CASE("Settings at start")
 {
@@ -148,8 +148,7 @@ TEST_CASE("A failed registry write reaches the error box and the meter carries o
     {
         REQUIRE(SetKeyWritable(settings, false));
         // As the menu delivers a chosen item.
-        PostMessageA(TPopupMenu::PopupListWindow(), WM_COMMAND, f.Form->pmiWarnOnLowResources->Command(),
-                     0);
+        PostMessageA(TPopupMenu::PopupListWindow(), WM_COMMAND, f.Form->pmiWarnOnLowResources->Command(), 0);
         CHECK(PumpUntil([] { return TBoxRecorder::Boxes().size() == 2; }, 5000));
         SetKeyWritable(settings, true);
         CHECK(TBoxRecorder::Boxes().back().Text == "Failed to set data for 'WarnOnLowResources'");

@@ -53,8 +53,7 @@ uint32_t PublishedHandle(const std::string& name)
 struct TForeignMapping {
     HANDLE Mapping;
     TForeignMapping(const std::string& name, DWORD size, uint32_t value)
-        : Mapping(CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, size,
-                                     name.c_str()))
+        : Mapping(CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, size, name.c_str()))
     {
         if (void* view = MapViewOfFile(Mapping, FILE_MAP_WRITE, 0, 0, size)) {
             std::memcpy(view, &value, size < 4 ? size : 4);
@@ -66,15 +65,14 @@ struct TForeignMapping {
     TForeignMapping& operator=(const TForeignMapping&) = delete;
 };
 
-} // namespace
+}  // namespace
 
 TEST_CASE("a mapping that names no running copy is no reason to end: this copy runs and publishes")
 {
     const std::string name = Format("QuorvelTest-foreign-%lu", GetCurrentProcessId());
-    HWND other = CreateWindowExA(0, "STATIC", "another program", WS_POPUP, 0, 0, 1, 1, nullptr,
-                                 nullptr, nullptr, nullptr);
-    HWND gone = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr,
-                                nullptr);
+    HWND other =
+        CreateWindowExA(0, "STATIC", "another program", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    HWND gone = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
     DestroyWindow(gone);
     const struct {
         const char* What;

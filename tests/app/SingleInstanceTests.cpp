@@ -33,7 +33,7 @@ bool MappingExists(const std::string& name)
     return mapping != nullptr;
 }
 
-} // namespace
+}  // namespace
 
 TEST_CASE("the first copy publishes its application window until it is released")
 {

@@ -30,7 +30,7 @@ struct TPopupCounter {
     }
 };
 
-} // namespace
+}  // namespace
 
 TEST_CASE("Soak: 10,000 samples and 200 menus leave the GDI and USER object counts as they were")
 {

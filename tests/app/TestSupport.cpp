@@ -37,8 +37,8 @@ TTestWindow::TTestWindow(DWORD style)
     windowClass.hInstance = GetModuleHandleA(nullptr);
     windowClass.lpszClassName = TestWindowClass;
     RegisterClassA(&windowClass);
-    FHandle = CreateWindowExA(0, TestWindowClass, "test", style, 10, 10, 200, 100, nullptr,
-                              nullptr, GetModuleHandleA(nullptr), nullptr);
+    FHandle = CreateWindowExA(0, TestWindowClass, "test", style, 10, 10, 200, 100, nullptr, nullptr,
+                              GetModuleHandleA(nullptr), nullptr);
 }
 
 TTestWindow::~TTestWindow()

@@ -44,7 +44,7 @@ int WINAPI CheckTopMostBox(HWND, LPCSTR, LPCSTR, UINT)
     return IDOK;
 }
 
-} // namespace
+}  // namespace
 
 TEST_CASE("Low-resource warning")
 {
@@ -127,8 +127,8 @@ TEST_CASE("Low-resource warning")
     }
     SUBCASE("the program's topmost windows give way to the box and get their state back")
     {
-        TopMostWindow = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "on top", WS_POPUP | WS_VISIBLE, 0,
-                                        0, 50, 50, nullptr, nullptr, nullptr, nullptr);
+        TopMostWindow = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "on top", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
+                                        nullptr, nullptr, nullptr);
         REQUIRE(TopMostWindow);
         TScopedOverride<TApplication::TMessageBoxFunction> box(Application->MessageBoxFunction, CheckTopMostBox);
         TProbeFeed::Set(5, 50, 50);

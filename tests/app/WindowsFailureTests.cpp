@@ -19,8 +19,7 @@ TEST_CASE("ShowWindowAs tells whether the call worked, not whether the window wa
     CHECK(ShowWindowAs(window.Handle(), scHide));
     CHECK_FALSE(IsWindowVisible(window.Handle()));
 
-    HWND gone = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr,
-                                nullptr);
+    HWND gone = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
     DestroyWindow(gone);
     CHECK_FALSE(ShowWindowAs(gone, scShow));
 }

@@ -82,7 +82,7 @@ void SetRedGlyph(TKsCustomButton& button)
     glyph->Canvas().SetPixel(0, 15, RGB(255, 0, 255));
     button.SetGlyph(glyph.get());
 }
-} // namespace
+}  // namespace
 
 TEST_CASE("the themed faces follow the button's state")
 {
@@ -309,18 +309,10 @@ TEST_CASE("kinds and glyphs")
             const RECT ink = BoxOf(button->FrontBuffer(), RECT{4, 4, 116, 56}, MakeColor(0, 0, 0));
             CHECK(glyph.right - glyph.left == 16);
             switch (layout) {
-            case blGlyphLeft:
-                CHECK(glyph.right <= ink.left);
-                break;
-            case blGlyphRight:
-                CHECK(ink.right <= glyph.left);
-                break;
-            case blGlyphTop:
-                CHECK(glyph.bottom <= ink.top);
-                break;
-            case blGlyphBottom:
-                CHECK(ink.bottom <= glyph.top);
-                break;
+            case blGlyphLeft: CHECK(glyph.right <= ink.left); break;
+            case blGlyphRight: CHECK(ink.right <= glyph.left); break;
+            case blGlyphTop: CHECK(glyph.bottom <= ink.top); break;
+            case blGlyphBottom: CHECK(ink.bottom <= glyph.top); break;
             }
         }
     }

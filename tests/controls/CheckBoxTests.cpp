@@ -42,7 +42,7 @@ bool BoxIs(TNgCheckBox& box, int state, int check)
         }
     return true;
 }
-} // namespace
+}  // namespace
 
 TEST_CASE("the check box toggles by mouse, Space and access key, and OnClick follows every change")
 {

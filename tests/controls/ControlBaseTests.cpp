@@ -53,7 +53,7 @@ struct TFailingGdi {
     TFailingGdi(const TFailingGdi&) = delete;
     TFailingGdi& operator=(const TFailingGdi&) = delete;
 };
-} // namespace
+}  // namespace
 
 IMPLEMENT_CLASS(TBlendedForm)
 {

@@ -94,7 +94,7 @@ BOOL CALLBACK CountTopLevel(HWND window, LPARAM count)
     EnumChildWindows(window, CountChild, count);
     return TRUE;
 }
-} // namespace
+}  // namespace
 
 int CountWindows()
 {

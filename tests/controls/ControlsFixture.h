@@ -5,9 +5,9 @@
 // and of the screen, and count runs of a colour along a row.
 
 #include "framework/Form.h"
+#include "tests/support/MessagePump.h"
 #include "theme/KsBitmap.h"
 #include "theme/NgEngine.h"
-#include "tests/support/MessagePump.h"
 
 #include <cstdint>
 #include <functional>
@@ -60,7 +60,6 @@ private:
         return false;
     }
 };
-
 
 // The pixel at (x, y) of a window's client area as shown on the screen,
 // opaque.

@@ -17,49 +17,48 @@
 #include <vector>
 
 namespace {
-const char* const DetailsLike =
-    "object frmControls: TForm\n"
-    "  object NgThemeEngine: TNgThemeEngine\n"
-    "    DeltaHue = 0\n"
-    "    Version = '2.1'\n"
-    "    ThemeClass = {070000004C756E61205850}\n"
-    "  end\n"
-    "  object prbSystem: TNgProgressBar\n"
-    "    Left = 8\n"
-    "    Top = 8\n"
-    "    Width = 273\n"
-    "    Height = 16\n"
-    "    Position = 40\n"
-    "    Orientation = kboVertical\n"
-    "    ThemeEngine = NgThemeEngine\n"
-    "  end\n"
-    "  object btnOK: TNgButton\n"
-    "    Left = 8\n"
-    "    Top = 40\n"
-    "    Width = 75\n"
-    "    Height = 25\n"
-    "    Caption = '&OK'\n"
-    "    ModalResult = 1\n"
-    "    Version = '9.9'\n"
-    "    ThemeEngine = NgThemeEngine\n"
-    "  end\n"
-    "  object chkAlwaysOnTop: TNgCheckBox\n"
-    "    Left = 8\n"
-    "    Top = 72\n"
-    "    Width = 97\n"
-    "    Height = 19\n"
-    "    Caption = '&Always on top'\n"
-    "    Checked = False\n"
-    "    Spacing = 5\n"
-    "    State = cbUnchecked\n"
-    "    Blend = True\n"
-    "    BlendValue = 99\n"
-    "    ThemeEngine = NgThemeEngine\n"
-    "  end\n"
-    "  object prbClassic: TKsCustomProgressBar\n"
-    "    Smooth = True\n"
-    "  end\n"
-    "end\n";
+const char* const DetailsLike = "object frmControls: TForm\n"
+                                "  object NgThemeEngine: TNgThemeEngine\n"
+                                "    DeltaHue = 0\n"
+                                "    Version = '2.1'\n"
+                                "    ThemeClass = {070000004C756E61205850}\n"
+                                "  end\n"
+                                "  object prbSystem: TNgProgressBar\n"
+                                "    Left = 8\n"
+                                "    Top = 8\n"
+                                "    Width = 273\n"
+                                "    Height = 16\n"
+                                "    Position = 40\n"
+                                "    Orientation = kboVertical\n"
+                                "    ThemeEngine = NgThemeEngine\n"
+                                "  end\n"
+                                "  object btnOK: TNgButton\n"
+                                "    Left = 8\n"
+                                "    Top = 40\n"
+                                "    Width = 75\n"
+                                "    Height = 25\n"
+                                "    Caption = '&OK'\n"
+                                "    ModalResult = 1\n"
+                                "    Version = '9.9'\n"
+                                "    ThemeEngine = NgThemeEngine\n"
+                                "  end\n"
+                                "  object chkAlwaysOnTop: TNgCheckBox\n"
+                                "    Left = 8\n"
+                                "    Top = 72\n"
+                                "    Width = 97\n"
+                                "    Height = 19\n"
+                                "    Caption = '&Always on top'\n"
+                                "    Checked = False\n"
+                                "    Spacing = 5\n"
+                                "    State = cbUnchecked\n"
+                                "    Blend = True\n"
+                                "    BlendValue = 99\n"
+                                "    ThemeEngine = NgThemeEngine\n"
+                                "  end\n"
+                                "  object prbClassic: TKsCustomProgressBar\n"
+                                "    Smooth = True\n"
+                                "  end\n"
+                                "end\n";
 
 // Records what a control's window shows right after each erase.
 struct TEraseRecorder {
@@ -77,7 +76,7 @@ struct TEraseRecorder {
         return result;
     }
 };
-} // namespace
+}  // namespace
 
 TEST_CASE("the controls are read from and written to stored layouts with their published properties")
 {
@@ -158,8 +157,8 @@ TEST_CASE("no erase paints the background colour over a control")
         TEraseRecorder::Spot = control == bar ? POINT{200, 8} : POINT{5, 3};
         const uint32_t image = Opaque(control->FrontBuffer().GetPixel(TEraseRecorder::Spot.x, TEraseRecorder::Spot.y));
         REQUIRE(image != ColorToPixel(clBtnFace));
-        TEraseRecorder::Original = reinterpret_cast<WNDPROC>(SetWindowLongA(
-            control->Handle(), GWL_WNDPROC, reinterpret_cast<LONG>(&TEraseRecorder::Procedure)));
+        TEraseRecorder::Original = reinterpret_cast<WNDPROC>(
+            SetWindowLongA(control->Handle(), GWL_WNDPROC, reinterpret_cast<LONG>(&TEraseRecorder::Procedure)));
         RedrawWindow(fixture.Form->Handle(), nullptr, nullptr,
                      RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         control->Invalidate();

@@ -36,7 +36,7 @@ int GreenBlocks(const TNgProgressBar& bar)
 {
     return CountRuns(bar.FrontBuffer(), 8, 0, bar.PaintWidth(), Green);
 }
-} // namespace
+}  // namespace
 
 TEST_CASE("the themed bar at the details window's size")
 {
@@ -77,7 +77,7 @@ TEST_CASE("the themed bar at the details window's size")
         const struct {
             int Position;
             int Blocks;
-        } cases[] = {{-1, 0}, {0, 0}, {3, 0},   {4, 2},   {8, 3},    {25, 7},
+        } cases[] = {{-1, 0},  {0, 0},   {3, 0},   {4, 2},   {8, 3},    {25, 7},
                      {50, 14}, {75, 21}, {90, 25}, {97, 27}, {100, 27}, {150, 0}};
         for (const auto& c : cases) {
             bar->SetPosition(c.Position);

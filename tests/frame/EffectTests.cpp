@@ -65,7 +65,7 @@ struct TEffectFixture {
     }
 };
 
-} // namespace
+}  // namespace
 
 TEST_CASE_FIXTURE(TEffectFixture, "effects draw nothing when their time is used up before the first frame")
 {

@@ -3,8 +3,8 @@
 #include "framework/ScopeGuard.h"
 #include "tests/support/BoxRecorder.h"
 #include "tests/support/GdiCount.h"
-#include "theme/KsEffects.h"
 #include "tests/support/MessagePump.h"
+#include "theme/KsEffects.h"
 
 #include <doctest/doctest.h>
 
@@ -64,7 +64,7 @@ std::vector<uint32_t> ShowAgain(TFrameFixture& fixture, const std::vector<POINT>
     return behind;
 }
 
-} // namespace
+}  // namespace
 
 TEST_CASE_FIXTURE(TFrameFixture, "a blended frame mixes the theme's frame with the screen behind it")
 {
@@ -83,8 +83,7 @@ TEST_CASE_FIXTURE(TFrameFixture, "a blended frame mixes the theme's frame with t
         CAPTURE(p.y);
         CHECK((Frame->Backdrop().GetPixel(rect.left + p.x, rect.top + p.y) & 0xFFFFFF) == behind[i]);
         const uint32_t source = frame->GetPixel(p.x, p.y) & 0xFFFFFF;
-        CHECK(PumpUntil([&] { return Near(ScreenAt(rect.left + p.x, rect.top + p.y), source, behind[i], 150); },
-                        5000));
+        CHECK(PumpUntil([&] { return Near(ScreenAt(rect.left + p.x, rect.top + p.y), source, behind[i], 150); }, 5000));
     }
 }
 
@@ -105,8 +104,8 @@ TEST_CASE_FIXTURE(TFrameFixture, "a drop shadow lies to the right and below, sof
         int Alpha;
     };
     const TProbe probes[] = {
-        {{W - 2, H / 2}, 0x5F5F5F, 0xB0}, {{W - 1, H / 2}, 0x7F7F7F, 0x70}, {{W / 2, H - 1}, 0x5F5F5F, 0xB0},
-        {{W - 2, 1}, 0xFFFFFF, 1},  // the band's top and left end show the background
+        {{W - 2, H / 2}, 0x5F5F5F, 0xB0}, {{W - 1, H / 2}, 0x7F7F7F, 0x70},
+        {{W / 2, H - 1}, 0x5F5F5F, 0xB0}, {{W - 2, 1}, 0xFFFFFF, 1},  // the band's top and left end show the background
         {{1, H - 2}, 0xFFFFFF, 1},
     };
     std::vector<POINT> points;
@@ -226,7 +225,7 @@ struct TFrameCounter {
                                                           return Now;
                                                       }}};
 };
-} // namespace
+}  // namespace
 
 TEST_CASE_FIXTURE(TFrameFixture, "the show animation plays when the window comes on screen, never when blended")
 {

@@ -47,8 +47,8 @@ TEST_CASE_FIXTURE(TFrameFixture, "the rounded corners come from the window regio
     HRGN region = CreateRectRgn(0, 0, 0, 0);
     REQUIRE(GetWindowRgn(Window, region) != ERROR);
     const int W = 306;
-    for (POINT out : {POINT{0, 0}, POINT{4, 0}, POINT{2, 1}, POINT{1, 2}, POINT{0, 4}, POINT{W - 5, 0},
-                      POINT{W - 3, 1}, POINT{W - 1, 4}})
+    for (POINT out : {POINT{0, 0}, POINT{4, 0}, POINT{2, 1}, POINT{1, 2}, POINT{0, 4}, POINT{W - 5, 0}, POINT{W - 3, 1},
+                      POINT{W - 1, 4}})
         CHECK_MESSAGE(!PtInRegion(region, out.x, out.y), out.x, ",", out.y);
     for (POINT in : {POINT{5, 0}, POINT{3, 1}, POINT{2, 2}, POINT{0, 5}, POINT{W - 6, 0}, POINT{W - 1, 5},
                      POINT{0, 211}, POINT{W - 1, 211}})
@@ -67,11 +67,11 @@ TEST_CASE_FIXTURE(TFrameFixture, "hit-testing answers with the frame's own zones
     // Resizable and fixed frames; the caption is a caption whether or not
     // the window may move, unless CanMove is off (below).
     const TCase cases[] = {
-        {150, 15, HTCAPTION, HTCAPTION},    {W - 10, 12, HTCLOSE, HTCLOSE},
-        {12, 12, HTMINBUTTON, HTMINBUTTON}, {1, 100, HTLEFT, HTCLIENT},
-        {W - 2, 100, HTRIGHT, HTCLIENT},    {150, 1, HTTOP, HTCLIENT},
-        {150, H - 1, HTBOTTOM, HTCLIENT},   {1, 1, HTTOPLEFT, HTCLIENT},
-        {W - 2, 1, HTTOPRIGHT, HTCLIENT},   {1, H - 2, HTBOTTOMLEFT, HTCLIENT},
+        {150, 15, HTCAPTION, HTCAPTION},         {W - 10, 12, HTCLOSE, HTCLOSE},
+        {12, 12, HTMINBUTTON, HTMINBUTTON},      {1, 100, HTLEFT, HTCLIENT},
+        {W - 2, 100, HTRIGHT, HTCLIENT},         {150, 1, HTTOP, HTCLIENT},
+        {150, H - 1, HTBOTTOM, HTCLIENT},        {1, 1, HTTOPLEFT, HTCLIENT},
+        {W - 2, 1, HTTOPRIGHT, HTCLIENT},        {1, H - 2, HTBOTTOMLEFT, HTCLIENT},
         {W - 2, H - 2, HTBOTTOMRIGHT, HTCLIENT}, {150, 100, HTCLIENT, HTCLIENT},
     };
     Frame->SetCanResize(true);

@@ -106,11 +106,9 @@ LRESULT CALLBACK ForeignProcedure(HWND window, UINT msg, WPARAM wParam, LPARAM l
     return CallWindowProcA(ForeignPrevious, window, msg, wParam, lParam);
 }
 
-} // namespace
+}  // namespace
 
-IMPLEMENT_CLASS(TRecordingForm)
-{
-}
+IMPLEMENT_CLASS(TRecordingForm) {}
 
 TEST_CASE_FIXTURE(THookFixture, "two hooks on one window share a control hook and the later one is asked first")
 {
@@ -170,7 +168,7 @@ struct TLeaver {
         Hook->SetEnabled(false);
     }
 };
-} // namespace
+}  // namespace
 
 TEST_CASE_FIXTURE(THookFixture, "clients that detach during the walk are not called any more")
 {
@@ -203,8 +201,8 @@ TEST_CASE_FIXTURE(THookFixture, "unhooking puts the previous procedure back, or 
     }
     SUBCASE("somebody subclassed after us: the chain stays and keeps working")
     {
-        ForeignPrevious = reinterpret_cast<WNDPROC>(
-            SetWindowLongA(Window, GWL_WNDPROC, reinterpret_cast<LONG>(&ForeignProcedure)));
+        ForeignPrevious =
+            reinterpret_cast<WNDPROC>(SetWindowLongA(Window, GWL_WNDPROC, reinterpret_cast<LONG>(&ForeignProcedure)));
         delete watcher;
         Pump();  // the control hook is released by a posted message
         CHECK(HookRegistry()->FindControlHook(Form) == nullptr);
@@ -267,7 +265,7 @@ private:
         }
     }
 };
-} // namespace
+}  // namespace
 
 IMPLEMENT_CLASS(TProbeComponent)
 {

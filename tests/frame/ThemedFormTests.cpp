@@ -55,9 +55,7 @@ public:
 };
 }
 
-IMPLEMENT_CLASS(TIconFrame)
-{
-}
+IMPLEMENT_CLASS(TIconFrame) {}
 
 TEST_CASE("the caption icon is copied once per icon and size, not on every paint")
 {

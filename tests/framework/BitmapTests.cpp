@@ -111,11 +111,11 @@ TEST_CASE("A 4-bit bitmap resource loads with its own pixels")
     CHECK(PixelAt(strip, 0, 0) == Magenta);
     CHECK(PixelAt(strip, 1, 0) == Grey);
     CHECK(PixelAt(strip, 5, 3) == Grey);
-    CHECK(PixelAt(strip, 5, 14) == Magenta);        // image 0: empty
-    CHECK(PixelAt(strip, 16 + 5, 14) == RGB(255, 0, 0));    // image 1: one red row
+    CHECK(PixelAt(strip, 5, 14) == Magenta);              // image 0: empty
+    CHECK(PixelAt(strip, 16 + 5, 14) == RGB(255, 0, 0));  // image 1: one red row
     CHECK(PixelAt(strip, 16 + 5, 13) == Magenta);
-    CHECK(PixelAt(strip, 32 + 13, 13) == RGB(255, 255, 0)); // image 2: yellow
-    CHECK(PixelAt(strip, 192 + 2, 0) == RGB(0, 255, 0));    // image 12: full
+    CHECK(PixelAt(strip, 32 + 13, 13) == RGB(255, 255, 0));  // image 2: yellow
+    CHECK(PixelAt(strip, 192 + 2, 0) == RGB(0, 255, 0));     // image 12: full
     CHECK_THROWS_AS(strip.LoadFromResourceName(GetModuleHandleA(nullptr), "NO_SUCH_BITMAP"), EResNotFound);
     CHECK(strip.Width() == 208);
 }

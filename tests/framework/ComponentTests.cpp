@@ -66,8 +66,8 @@ TEST_CASE("A reference that is not owned is dropped when its target is freed")
         TGadget* second = Create<TGadget>(right);
         holder->SetBuddy(second);
         second->FreeNotification(holder);
-        left->Free();   // frees holder
-        second->Free(); // must not reach the freed holder
+        left->Free();    // frees holder
+        second->Free();  // must not reach the freed holder
         left = nullptr;
     }
     if (left)

@@ -10,20 +10,19 @@
 #include <doctest/doctest.h>
 
 namespace {
-const char* const FormLayout =
-    "object frmMenu: TForm\n"
-    "  Icon.ResourceName = 'TRAY_GAUGE_EMPTY'\n"
-    "  Menu = mnuMain\n"
-    "  object mnuMain: TMainMenu\n"
-    "    AutoHotkeys = False\n"
-    "    object mniFile: TMenuItem\n"
-    "      Caption = '&File'\n"
-    "      object mniExit: TMenuItem\n"
-    "        Caption = 'E&xit'\n"
-    "      end\n"
-    "    end\n"
-    "  end\n"
-    "end\n";
+const char* const FormLayout = "object frmMenu: TForm\n"
+                               "  Icon.ResourceName = 'TRAY_GAUGE_EMPTY'\n"
+                               "  Menu = mnuMain\n"
+                               "  object mnuMain: TMainMenu\n"
+                               "    AutoHotkeys = False\n"
+                               "    object mniFile: TMenuItem\n"
+                               "      Caption = '&File'\n"
+                               "      object mniExit: TMenuItem\n"
+                               "        Caption = 'E&xit'\n"
+                               "      end\n"
+                               "    end\n"
+                               "  end\n"
+                               "end\n";
 
 struct TClicks {
     int Count = 0;

@@ -25,7 +25,7 @@ struct TFreeWatch {
     void FormDestroy(TObject*) { Freed = true; }
 };
 
-} // namespace
+}  // namespace
 
 TEST_CASE("a form reads its layout: controls on their parents, fields and events bound")
 {

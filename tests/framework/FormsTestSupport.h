@@ -12,7 +12,6 @@
 #include <string>
 #include <vector>
 
-
 // Handles every queued message now.
 void Pump();
 

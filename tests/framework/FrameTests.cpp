@@ -36,14 +36,14 @@ public:
         form->SetBorderStyle(bsSizeable);
         form->SetBorderIcons(TBorderIcons());
         HWND window = form->Handle();
-        FormProcedure = reinterpret_cast<WNDPROC>(
-            SetWindowLongA(window, GWL_WNDPROC, reinterpret_cast<LONG>(&FrameProcedure)));
+        FormProcedure =
+            reinterpret_cast<WNDPROC>(SetWindowLongA(window, GWL_WNDPROC, reinterpret_cast<LONG>(&FrameProcedure)));
         SetWindowPos(window, nullptr, 0, 0, 0, 0,
                      SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 };
 
-} // namespace
+}  // namespace
 
 IMPLEMENT_CLASS(TTestFrame)
 {
@@ -58,7 +58,7 @@ public:
     explicit TfrmFramed(TComponent* owner) : TForm(owner) {}
 };
 
-} // namespace
+}  // namespace
 
 IMPLEMENT_CLASS(TfrmFramed)
 {

@@ -21,7 +21,7 @@ struct TShownForm {
     TShownForm& operator=(const TShownForm&) = delete;
 };
 
-} // namespace
+}  // namespace
 
 TEST_CASE("showing a form focuses its active control")
 {
@@ -175,8 +175,8 @@ TEST_CASE("the focus-changed notice names the new control to every control of th
         REQUIRE(WaitFor([&] { return form->Active(); }));
         two->SetFocus();
         REQUIRE(WaitFor([&] { return two->Focused(); }));
-        for (auto* notices : {&panel->FocusNotices, &one->FocusNotices, &two->FocusNotices,
-                              &graphic->FocusNotices, &outside->FocusNotices}) {
+        for (auto* notices : {&panel->FocusNotices, &one->FocusNotices, &two->FocusNotices, &graphic->FocusNotices,
+                              &outside->FocusNotices}) {
             REQUIRE_FALSE(notices->empty());
             CHECK(notices->back() == two);
         }

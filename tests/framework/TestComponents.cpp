@@ -32,9 +32,7 @@ IMPLEMENT_CLASS(TGadget)
     Event("OnChange", &TGadget::OnChange);
 }
 
-TGadget::TGadget(TComponent* owner) : TComponent(owner), FFont(MakeOwned<TTestFont>())
-{
-}
+TGadget::TGadget(TComponent* owner) : TComponent(owner), FFont(MakeOwned<TTestFont>()) {}
 
 TGadget::~TGadget()
 {

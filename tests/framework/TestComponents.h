@@ -1,8 +1,8 @@
 #pragma once
 // Small component classes that exercise the component model and layouts.
 
-#include "framework/Component.h"
 #include "framework/Colors.h"
+#include "framework/Component.h"
 #include "framework/EnumInfo.h"
 #include "framework/Set.h"
 

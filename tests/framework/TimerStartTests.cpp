@@ -12,7 +12,7 @@ struct TTickCount {
     int Count = 0;
     void Tick(TObject*) { ++Count; }
 };
-} // namespace
+}  // namespace
 
 TEST_CASE("A timer the system refuses to start is off, reported once, and retried when idle")
 {

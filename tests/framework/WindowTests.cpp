@@ -30,7 +30,7 @@ void MoveCursorTo(POINT point)
     SetCursorPos(point.x, point.y);
 }
 
-} // namespace
+}  // namespace
 
 TEST_CASE("the window reaches its control when subclassed by someone else, also after it is made again")
 {
@@ -41,8 +41,8 @@ TEST_CASE("the window reaches its control when subclassed by someone else, also 
     GetClassNameA(first, className, sizeof className);
     CHECK(std::string(className) == "TTestPanel");
 
-    PreviousProcedure = reinterpret_cast<WNDPROC>(
-        SetWindowLongA(first, GWL_WNDPROC, reinterpret_cast<LONG>(&CountingProcedure)));
+    PreviousProcedure =
+        reinterpret_cast<WNDPROC>(SetWindowLongA(first, GWL_WNDPROC, reinterpret_cast<LONG>(&CountingProcedure)));
     SubclassCalls = 0;
     CHECK(SendMessageA(first, TTestPanel::AskMessage, 0, 0) == 42);
     CHECK(SubclassCalls == 1);
@@ -274,9 +274,7 @@ TEST_CASE("labels show the hand pointer they ask for")
 
 TEST_CASE("topmost normalisation takes the topmost state away and gives it back, nested")
 {
-    auto topmost = [](TCustomForm* form) {
-        return (GetWindowLongA(form->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-    };
+    auto topmost = [](TCustomForm* form) { return (GetWindowLongA(form->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
     TForm* onTop = Create<TForm>(nullptr);
     onTop->SetFormStyle(fsStayOnTop);
     onTop->Show();

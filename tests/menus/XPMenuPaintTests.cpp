@@ -1,8 +1,8 @@
 // Items drawn through the painter's handlers into an off-screen canvas:
 // the pixels that make the XP look.
 
-#include "tests/support/GdiCount.h"
 #include "tests/menus/XPMenuFixture.h"
+#include "tests/support/GdiCount.h"
 
 #include "framework/Canvas.h"
 #include "framework/ImageList.h"
@@ -349,7 +349,7 @@ TEST_CASE("Painting every kind of item many times keeps the GDI object count")
 {
     TXPMenuFixture fixture;
     fixture.Painter->SetGradient(true);
-    const char* names[] = {"pmiPlain", "pmiExit", "pmiSave", "pmiSeparator", "pmiChecked",
+    const char* names[] = {"pmiPlain", "pmiExit",     "pmiSave",    "pmiSeparator", "pmiChecked",
                            "pmiRadio", "pmiDisabled", "pmiDefault", "mmiFile"};
     auto paintAll = [&] {
         for (const char* name : names)

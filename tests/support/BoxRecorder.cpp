@@ -20,7 +20,7 @@ TOpenBoxes& Open()
     static TOpenBoxes open;
     return open;
 }
-} // namespace
+}  // namespace
 
 TBoxRecorder::TBoxRecorder(int answer, HWND watched) : FSeam(Application->MessageBoxFunction, Record)
 {
@@ -67,8 +67,8 @@ int TBoxRecorder::MostBoxesOpen()
 
 int TBoxRecorder::ErrorBoxes()
 {
-    return static_cast<int>(std::count_if(Boxes().begin(), Boxes().end(),
-                                          [](const TBox& box) { return box.IsError(); }));
+    return static_cast<int>(
+        std::count_if(Boxes().begin(), Boxes().end(), [](const TBox& box) { return box.IsError(); }));
 }
 
 int WINAPI TBoxRecorder::Record(HWND owner, LPCSTR text, LPCSTR caption, UINT flags)

@@ -6,7 +6,7 @@
 namespace {
 bool Failing = false;
 int RefusedCount = 0;
-} // namespace
+}  // namespace
 
 void* operator new(std::size_t size)
 {

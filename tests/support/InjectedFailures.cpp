@@ -37,26 +37,23 @@ LONG WINAPI OpenKey(HKEY root, LPCSTR path, DWORD options, REGSAM access, PHKEY 
     return status;
 }
 
-LONG WINAPI CreateKey(HKEY root, LPCSTR path, DWORD reserved, LPSTR keyClass, DWORD options,
-                      REGSAM access, LPSECURITY_ATTRIBUTES security, PHKEY key, LPDWORD disposition)
+LONG WINAPI CreateKey(HKEY root, LPCSTR path, DWORD reserved, LPSTR keyClass, DWORD options, REGSAM access,
+                      LPSECURITY_ATTRIBUTES security, PHKEY key, LPDWORD disposition)
 {
-    LONG status = RegCreateKeyExA(root, path, reserved, keyClass, options, access, security, key,
-                                  disposition);
+    LONG status = RegCreateKeyExA(root, path, reserved, keyClass, options, access, security, key, disposition);
     if (status == ERROR_SUCCESS)
         Granted()[*key] = access;
     return status;
 }
 
-LONG WINAPI QueryValue(HKEY key, LPCSTR name, LPDWORD reserved, LPDWORD type, LPBYTE data,
-                       LPDWORD size)
+LONG WINAPI QueryValue(HKEY key, LPCSTR name, LPDWORD reserved, LPDWORD type, LPBYTE data, LPDWORD size)
 {
     if (!Allows(key, KEY_QUERY_VALUE))
         return ERROR_ACCESS_DENIED;
     return RegQueryValueExA(key, name, reserved, type, data, size);
 }
 
-LONG WINAPI SetValue(HKEY key, LPCSTR name, DWORD reserved, DWORD type, const BYTE* data,
-                     DWORD size)
+LONG WINAPI SetValue(HKEY key, LPCSTR name, DWORD reserved, DWORD type, const BYTE* data, DWORD size)
 {
     if (TFailingRegistry::Writes().Fails() || !Allows(key, KEY_SET_VALUE))
         return ERROR_ACCESS_DENIED;
@@ -70,7 +67,7 @@ LONG WINAPI DeleteValue(HKEY key, LPCSTR name)
     return RegDeleteValueA(key, name);
 }
 
-} // namespace
+}  // namespace
 
 TFailingSetTimer::TFailingSetTimer() : FSeam(SetTimerFunction, FailingSetTimer)
 {

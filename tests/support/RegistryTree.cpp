@@ -10,8 +10,7 @@ void DeleteKeyTree(HKEY parent, const std::string& path)
         std::vector<std::string> children;
         char name[256];
         DWORD length = sizeof name;
-        for (DWORD i = 0; RegEnumKeyExA(key, i, name, &length, nullptr, nullptr, nullptr,
-                                        nullptr) == ERROR_SUCCESS;
+        for (DWORD i = 0; RegEnumKeyExA(key, i, name, &length, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
              ++i, length = sizeof name)
             children.push_back(name);
         for (const std::string& child : children)

@@ -4,9 +4,9 @@
 #include "framework/Font.h"
 #include "framework/Icon.h"
 #include "framework/Picture.h"
+#include "resources/resource.h"
 #include "tests/support/GdiCount.h"
 #include "theme/KsBitmap.h"
-#include "resources/resource.h"
 
 #include <doctest/doctest.h>
 
@@ -26,7 +26,7 @@ TOwned<TBitmap> Painted(int width, int height)
     return bitmap;
 }
 
-} // namespace
+}  // namespace
 
 TEST_CASE("Assign from a framework bitmap copies its image, opaque")
 {
@@ -100,7 +100,7 @@ TEST_CASE("A framework bitmap or picture assigned from a TKsBitmap gets its colo
 {
     TOwned<TKsBitmap> source = MakeOwned<TKsBitmap>();
     source->SetSize(4, 3);
-    source->Fill(0x00336699); // transparent: alpha is not carried
+    source->Fill(0x00336699);  // transparent: alpha is not carried
     source->SetPixel(3, 2, 0x80FF8000);
 
     TOwned<TBitmap> bitmap = MakeOwned<TBitmap>();

@@ -36,14 +36,9 @@ std::vector<uint32_t> MixedPixels(TRandom& random, size_t count)
     for (size_t i = 0; i < count; ++i) {
         uint32_t p = random.Next();
         switch (random.Next() % 5) {
-        case 0:
-            p |= 0xFF000000u;
-            break;
-        case 1:
-            p &= 0x00FFFFFFu;
-            break;
-        default:
-            break;
+        case 0: p |= 0xFF000000u; break;
+        case 1: p &= 0x00FFFFFFu; break;
+        default: break;
         }
         pixels[i] = p;
     }
@@ -69,7 +64,7 @@ struct TPathScope {
     ~TPathScope() { KsSetBlendPath(Saved); }
 };
 
-} // namespace
+}  // namespace
 
 TEST_CASE("BlendPixel: the worked example and the special alphas")
 {

@@ -2,12 +2,12 @@
 // gradients, copies between bitmaps, loading, and the free helpers.
 
 #include "framework/Stream.h"
+#include "resources/resource.h"
 #include "tests/framework/Pixels.h"
 #include "tests/support/ChangeCounter.h"
 #include "tests/support/GdiCount.h"
 #include "tests/theme/BitmapTestSupport.h"
 #include "theme/KsBitmap.h"
-#include "resources/resource.h"
 
 #include <doctest/doctest.h>
 
@@ -52,7 +52,7 @@ HGDIOBJ FailingSelect(HDC, HGDIOBJ)
     return nullptr;
 }
 
-} // namespace
+}  // namespace
 
 TEST_CASE("SetSize takes absolute values and ignores 0 and the current size")
 {
@@ -92,7 +92,7 @@ TEST_CASE("A fresh bitmap is all zeros and reads opaque black outside")
 {
     TOwned<TKsBitmap> bitmap = MakeOwned<TKsBitmap>();
     CHECK(bitmap->GetPixel(0, 0) == KsOpaqueBlack);
-    bitmap->SetPixel(0, 0, 1); // no pixels: ignored
+    bitmap->SetPixel(0, 0, 1);  // no pixels: ignored
     bitmap->SetSize(33, 17);
     const uint32_t* bits = bitmap->Bits();
     bool allZero = true;
@@ -127,13 +127,17 @@ TEST_CASE("Each SetSize failure raises its message, undoes its steps and still r
         const char* Message;
     };
     const TCase cases[] = {
-        {"no DIB", {FailingDib, KsBitmapGdiAllocator.CreateDC, KsBitmapGdiAllocator.Select},
+        {"no DIB",
+         {FailingDib, KsBitmapGdiAllocator.CreateDC, KsBitmapGdiAllocator.Select},
          "Can't allocate the DIB handle"},
-        {"no pixels", {DibWithoutBits, KsBitmapGdiAllocator.CreateDC, KsBitmapGdiAllocator.Select},
+        {"no pixels",
+         {DibWithoutBits, KsBitmapGdiAllocator.CreateDC, KsBitmapGdiAllocator.Select},
          "Can't allocate the DIB handle"},
-        {"no DC", {KsBitmapGdiAllocator.CreateDib, FailingDC, KsBitmapGdiAllocator.Select},
+        {"no DC",
+         {KsBitmapGdiAllocator.CreateDib, FailingDC, KsBitmapGdiAllocator.Select},
          "Can't create compatible DC"},
-        {"no select", {KsBitmapGdiAllocator.CreateDib, KsBitmapGdiAllocator.CreateDC, FailingSelect},
+        {"no select",
+         {KsBitmapGdiAllocator.CreateDib, KsBitmapGdiAllocator.CreateDC, FailingSelect},
          "Can't select an object into DC"},
     };
     int size = 9;
@@ -178,7 +182,7 @@ TEST_CASE("Fill, SetAlpha and SetAlphaRect")
     bitmap->SetAlphaRect(0x00, RECT{-5, -5, 1, 1});
     CHECK(bitmap->GetPixel(0, 0) == 0x00223344);
     CHECK(bitmap->GetPixel(1, 0) == 0x80223344);
-    bitmap->SetAlphaRect(0x00, RECT{2, 2, 2, 4}); // empty
+    bitmap->SetAlphaRect(0x00, RECT{2, 2, 2, 4});  // empty
     CHECK(bitmap->GetPixel(2, 2) == 0x80223344);
 }
 
@@ -208,14 +212,14 @@ TEST_CASE("FillRect clips, and blends by the value's alpha with PerPixelAlpha")
     CHECK(bitmap->GetPixel(1, 0) == 0xFFFF0000);
     CHECK(bitmap->GetPixel(2, 0) == 0xFF0000FF);
     CHECK(bitmap->GetPixel(0, 1) == 0xFF0000FF);
-    bitmap->FillRect(RECT{3, 3, 1, 1}, 0xFFFFFFFF); // inverted: empty
+    bitmap->FillRect(RECT{3, 3, 1, 1}, 0xFFFFFFFF);  // inverted: empty
     CHECK(bitmap->GetPixel(2, 2) == 0xFF0000FF);
 
     bitmap->SetPerPixelAlpha(true);
     bitmap->FillRect(RECT{0, 2, 4, 4}, 0x80FF0000);
     CHECK(bitmap->GetPixel(0, 2) == BlendPixel(0x80FF0000, 0xFF0000FF));
     CHECK(bitmap->GetPixel(3, 3) == 0xBF80007F);
-    bitmap->FillRect(RECT{0, 0, 4, 4}, 0x0000FF00); // alpha 0 changes nothing
+    bitmap->FillRect(RECT{0, 0, 4, 4}, 0x0000FF00);  // alpha 0 changes nothing
     CHECK(bitmap->GetPixel(3, 3) == 0xBF80007F);
 }
 
@@ -225,11 +229,7 @@ TEST_CASE("DrawEdge: the top-right and bottom-left corners take the bottom-right
     const uint32_t light = 0xFFFFFFFF, dark = 0xFF808080, inside = 0xFF000000;
     bitmap->DrawEdge(RECT{1, 1, 5, 4}, light, dark);
     const char* expected[] = {
-        "......",
-        ".LLLD.",
-        ".L..D.",
-        ".DDDD.",
-        "......",
+        "......", ".LLLD.", ".L..D.", ".DDDD.", "......",
     };
     for (int y = 0; y < 5; ++y)
         for (int x = 0; x < 6; ++x) {
@@ -288,7 +288,7 @@ TEST_CASE("GradientFill rounds channels to nearest with ties to even, and bands 
     // Two bands: band 1 is from + (to - from) / 2.
     TOwned<TKsBitmap> bitmap = MakeBitmap(2, 1);
     bitmap->GradientFill(RECT{0, 0, 2, 1}, MakeColor(0, 1, 2, 3), MakeColor(1, 2, 3, 4), false);
-    CHECK(bitmap->GetPixel(1, 0) == MakeColor(0, 2, 2, 4)); // 0.5, 1.5, 2.5, 3.5
+    CHECK(bitmap->GetPixel(1, 0) == MakeColor(0, 2, 2, 4));  // 0.5, 1.5, 2.5, 3.5
 
     // 600 rows: 255 bands whose bounds are round(k * 600 / 255).
     TOwned<TKsBitmap> tall = MakeBitmap(1, 600);
@@ -323,8 +323,8 @@ TEST_CASE("DrawRect with PerPixelAlpha clips the source and places what is left 
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 4; ++x)
             source->SetPixel(x, y, 0xFF000000u | (x << 8) | y);
-    source->SetPixel(0, 1, 0x00123456); // transparent: the target stays
-    source->SetPixel(1, 1, 0x80FF0000); // blends
+    source->SetPixel(0, 1, 0x00123456);  // transparent: the target stays
+    source->SetPixel(1, 1, 0x80FF0000);  // blends
     source->SetPerPixelAlpha(true);
 
     TOwned<TKsBitmap> target = MakeBitmap(6, 6, 0xFF0000FF);
@@ -528,7 +528,7 @@ TEST_CASE("Bitmaps, their text, lines and shapes leak no GDI objects")
         bitmap->DrawTo(screen, 0, 0);
         ReleaseDC(nullptr, screen);
     };
-    exercise(); // fonts and stock objects made once per process
+    exercise();  // fonts and stock objects made once per process
     const int before = CountGdiObjects();
     for (int i = 0; i < 5; ++i)
         exercise();

@@ -48,7 +48,7 @@ TInk FindInk(const TKsBitmap& bitmap, uint32_t ink)
     return found;
 }
 
-} // namespace
+}  // namespace
 
 TEST_CASE("Text is measured in Font, and not at all on an Empty bitmap")
 {

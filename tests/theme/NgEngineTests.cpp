@@ -106,8 +106,8 @@ TEST_CASE("Reading ThemeClass from a layout")
 
     SUBCASE("the exact name selects the class and applies the stored hue")
     {
-        TFreeForm holder{ReadEngineForm("    DeltaHue = 25\n    Version = '2.1'\n    ThemeClass = " +
-                                        ThemeClassValue("Counting") + "\n")};
+        TFreeForm holder{ReadEngineForm(
+            "    DeltaHue = 25\n    Version = '2.1'\n    ThemeClass = " + ThemeClassValue("Counting") + "\n")};
         TNgThemeEngine* engine = holder.Form->Engine;
         REQUIRE(engine);
         auto* theme = dynamic_cast<TCountingTheme*>(engine->Theme());
@@ -128,8 +128,7 @@ TEST_CASE("Reading ThemeClass from a layout")
     }
     SUBCASE("malformed values are swallowed and the layout loads on")
     {
-        const char* malformed[] = {"{}", "{0700}", "{070000004C756E61}", "{FFFFFFFF4C756E61}",
-                                   "{FFFFFF7F4C756E61}"};
+        const char* malformed[] = {"{}", "{0700}", "{070000004C756E61}", "{FFFFFFFF4C756E61}", "{FFFFFF7F4C756E61}"};
         for (const char* value : malformed) {
             CAPTURE(value);
             TFreeForm holder{ReadEngineForm(std::string("    ThemeClass = ") + value + "\n    DeltaHue = 7\n")};

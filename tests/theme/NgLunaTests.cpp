@@ -100,8 +100,8 @@ TEST_CASE("Luna's atlases are loaded and keyed with magenta")
 TEST_CASE("Luna's metric, colour and font tables")
 {
     TOwned<TNgLuna> luna = MakeOwned<TNgLuna>();
-    const int metrics[] = {3, 2, 29, 19, 10, 21, 21, 14, 14, 4, 4, 3, 3, 3,
-                           22, 17, 16, 16, 16, 16, 11, 22, 4, 22, 17, 17, 2, 21};
+    const int metrics[] = {3,  2,  29, 19, 10, 21, 21, 14, 14, 4,  4,  3,  3, 3,
+                           22, 17, 16, 16, 16, 16, 11, 22, 4,  22, 17, 17, 2, 21};
     for (int i = 0; i < nmCount; ++i) {
         CAPTURE(i);
         CHECK(luna->GetMetric(i) == metrics[i]);
@@ -112,10 +112,10 @@ TEST_CASE("Luna's metric, colour and font tables")
     // Even with no hue shift every colour goes once through the HSL round
     // trip in single precision, which takes the blue's green down by one.
     const std::pair<int, TColor> colours[] = {
-        {0, MakeTColor(255, 255, 255)}, {2, MakeTColor(255, 255, 255)},  {3, MakeTColor(255, 255, 220)},
-        {4, MakeTColor(49, 105, 197)},  {5, MakeTColor(128, 128, 128)},  {6, MakeTColor(255, 255, 255)},
-        {7, MakeTColor(49, 105, 197)},  {8, MakeTColor(255, 255, 255)},  {9, MakeTColor(49, 105, 197)},
-        {10, MakeTColor(0, 0, 0)},      {11, MakeTColor(255, 255, 255)}, {12, MakeTColor(0, 0, 0)},
+        {0, MakeTColor(255, 255, 255)},  {2, MakeTColor(255, 255, 255)},  {3, MakeTColor(255, 255, 220)},
+        {4, MakeTColor(49, 105, 197)},   {5, MakeTColor(128, 128, 128)},  {6, MakeTColor(255, 255, 255)},
+        {7, MakeTColor(49, 105, 197)},   {8, MakeTColor(255, 255, 255)},  {9, MakeTColor(49, 105, 197)},
+        {10, MakeTColor(0, 0, 0)},       {11, MakeTColor(255, 255, 255)}, {12, MakeTColor(0, 0, 0)},
         {13, MakeTColor(255, 255, 255)}, {14, MakeTColor(128, 128, 128)}, {15, MakeTColor(0, 0, 0)},
         {16, MakeTColor(149, 206, 255)}, {17, MakeTColor(49, 105, 197)},
     };
@@ -364,8 +364,7 @@ TEST_CASE("Progress blocks: pitch from the height, one block more than fit")
     for (int y = 0; y < 40; ++y)
         if (bitmap->GetPixel(25, y) == green)
             greenRows.push_back(y);
-    CHECK(greenRows ==
-          std::vector<int>{18, 19, 20, 21, 22, 23, 26, 27, 28, 29, 30, 31, 34, 35, 36, 37, 38, 39});
+    CHECK(greenRows == std::vector<int>{18, 19, 20, 21, 22, 23, 26, 27, 28, 29, 30, 31, 34, 35, 36, 37, 38, 39});
     bitmap->Fill(0);
     luna->DrawProgressChunks(*bitmap, RECT{20, 10, 30, 40}, RECT{20, 10, 30, 17}, 1, false);
     CHECK(bitmap->GetPixel(25, 39) == 0);

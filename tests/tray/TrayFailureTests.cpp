@@ -36,7 +36,7 @@ bool IsIcon(HICON icon)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 TEST_CASE("A failed add is tried again with every change until the shell takes the icon")
 {

@@ -1,6 +1,6 @@
-#include "tests/tray/ShellRecorder.h"
 #include "tests/support/BoxRecorder.h"
 #include "tests/support/MessagePump.h"
+#include "tests/tray/ShellRecorder.h"
 
 #include "framework/Application.h"
 #include "framework/Icon.h"
@@ -8,8 +8,8 @@
 #include "framework/MenuItem.h"
 #include "framework/PopupMenu.h"
 #include "framework/Timer.h"
-#include "tray/VxTrayIcon.h"
 #include "resources/resource.h"
+#include "tray/VxTrayIcon.h"
 
 #include <doctest/doctest.h>
 
@@ -65,7 +65,7 @@ HICON LoadGauge()
         LoadImageA(GetModuleHandleA(nullptr), RESOURCE_NAME(RES_TRAY_GAUGE_EMPTY), IMAGE_ICON, 16, 16, 0));
 }
 
-} // namespace
+}  // namespace
 
 TEST_CASE("The tray icon adds, updates and removes one 88-byte record")
 {
@@ -161,8 +161,8 @@ TEST_CASE("Mouse notifications become events in the shell's order")
     }
     SUBCASE("button-down messages and right or middle double-clicks raise nothing")
     {
-        for (UINT message : {WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN, WM_RBUTTONDBLCLK,
-                             WM_MBUTTONDBLCLK, WM_CONTEXTMENU})
+        for (UINT message :
+             {WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN, WM_RBUTTONDBLCLK, WM_MBUTTONDBLCLK, WM_CONTEXTMENU})
             f.Mouse(message);
         CHECK(f.Events.Log.empty());
     }

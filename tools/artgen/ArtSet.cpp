@@ -16,9 +16,9 @@ std::vector<ArtFile> BuildArtSet()
     const struct {
         const char* name;
         KseGlyph glyph;
-    } kse[] = {{"KSE_CLOSE", KseGlyph::Close},     {"KSE_MINIMIZE", KseGlyph::Minimize},
+    } kse[] = {{"KSE_CLOSE", KseGlyph::Close},       {"KSE_MINIMIZE", KseGlyph::Minimize},
                {"KSE_MAXIMIZE", KseGlyph::Maximize}, {"KSE_RESTORE", KseGlyph::Restore},
-               {"KSE_ROLLUP", KseGlyph::Rollup},   {"KSE_TRAY", KseGlyph::Tray}};
+               {"KSE_ROLLUP", KseGlyph::Rollup},     {"KSE_TRAY", KseGlyph::Tray}};
     for (const auto& k : kse)
         files.push_back({std::string(k.name) + ".bmp", EncodeBmp4(PaintKseGlyph(k.glyph), kVgaPalette)});
 

@@ -1,10 +1,22 @@
 #include "tools/artgen/BmpFile.h"
 
 const Palette16 kVgaPalette = {{
-    Rgb(0, 0, 0), Rgb(128, 0, 0), Rgb(0, 128, 0), Rgb(128, 128, 0),
-    Rgb(0, 0, 128), Rgb(128, 0, 128), Rgb(0, 128, 128), Rgb(192, 192, 192),
-    Rgb(128, 128, 128), Rgb(255, 0, 0), Rgb(0, 255, 0), Rgb(255, 255, 0),
-    Rgb(0, 0, 255), Rgb(255, 0, 255), Rgb(0, 255, 255), Rgb(255, 255, 255),
+    Rgb(0, 0, 0),
+    Rgb(128, 0, 0),
+    Rgb(0, 128, 0),
+    Rgb(128, 128, 0),
+    Rgb(0, 0, 128),
+    Rgb(128, 0, 128),
+    Rgb(0, 128, 128),
+    Rgb(192, 192, 192),
+    Rgb(128, 128, 128),
+    Rgb(255, 0, 0),
+    Rgb(0, 255, 0),
+    Rgb(255, 255, 0),
+    Rgb(0, 0, 255),
+    Rgb(255, 0, 255),
+    Rgb(0, 255, 255),
+    Rgb(255, 255, 255),
 }};
 
 int NearestIndex(const Palette16& palette, Rgb c)
@@ -14,7 +26,8 @@ int NearestIndex(const Palette16& palette, Rgb c)
     for (int i = 0; i < 16; ++i) {
         const long dr = c.r - palette[i].r, dg = c.g - palette[i].g, db = c.b - palette[i].b;
         const long d = dr * dr + dg * dg + db * db;
-        if (bestDistance < 0 || d < bestDistance) best = i, bestDistance = d;
+        if (bestDistance < 0 || d < bestDistance)
+            best = i, bestDistance = d;
     }
     return best;
 }
@@ -31,10 +44,12 @@ void Put32(Bytes& out, uint32_t v)
     Put16(out, v >> 16);
 }
 
-int RowBytes(int width, int bitCount) { return (width * bitCount + 31) / 32 * 4; }
+int RowBytes(int width, int bitCount)
+{
+    return (width * bitCount + 31) / 32 * 4;
+}
 
-void PutInfoHeader(Bytes& out, int width, int height, int bitCount, uint32_t imageSize,
-                   uint32_t coloursUsed)
+void PutInfoHeader(Bytes& out, int width, int height, int bitCount, uint32_t imageSize, uint32_t coloursUsed)
 {
     Put32(out, 40);
     Put32(out, uint32_t(width));
@@ -99,7 +114,8 @@ Bytes EncodeBmp24(const Canvas& canvas)
             out.push_back(c.g);
             out.push_back(c.r);
         }
-        for (int pad = canvas.Width() * 3; pad < stride; ++pad) out.push_back(0);
+        for (int pad = canvas.Width() * 3; pad < stride; ++pad)
+            out.push_back(0);
     }
     return out;
 }

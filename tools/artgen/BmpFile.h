@@ -24,8 +24,7 @@ Bytes EncodeBmp4(const Canvas& canvas, const Palette16& palette);
 void Put16(Bytes& out, unsigned v);
 void Put32(Bytes& out, uint32_t v);
 // BITMAPINFOHEADER (40 bytes).
-void PutInfoHeader(Bytes& out, int width, int height, int bitCount, uint32_t imageSize,
-                   uint32_t coloursUsed);
+void PutInfoHeader(Bytes& out, int width, int height, int bitCount, uint32_t imageSize, uint32_t coloursUsed);
 // The 16-entry colour table (RGBQUAD: blue, green, red, 0).
 void PutPalette(Bytes& out, const Palette16& palette);
 // 4-bit pixel rows, bottom-up, each padded to 4 bytes.

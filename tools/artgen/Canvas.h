@@ -9,8 +9,7 @@
 struct Rgb {
     uint8_t r = 0, g = 0, b = 0;
     constexpr Rgb() = default;
-    constexpr Rgb(int red, int green, int blue)
-        : r(uint8_t(red)), g(uint8_t(green)), b(uint8_t(blue)) {}
+    constexpr Rgb(int red, int green, int blue) : r(uint8_t(red)), g(uint8_t(green)), b(uint8_t(blue)) {}
     constexpr bool operator==(const Rgb& o) const { return r == o.r && g == o.g && b == o.b; }
     constexpr bool operator!=(const Rgb& o) const { return !(*this == o); }
 };

@@ -45,13 +45,13 @@ Look LookOf(bool close, ButtonState state, bool active)
 
 }  // namespace
 
-Canvas PaintCaptionButton(int size, CaptionGlyph glyph, ButtonState state, bool active,
-                          const Paint& background)
+Canvas PaintCaptionButton(int size, CaptionGlyph glyph, ButtonState state, bool active, const Paint& background)
 {
     const Look look = LookOf(glyph == CaptionGlyph::Close, state, active);
     Canvas b(size, size);
     for (int y = 0; y < size; ++y)
-        for (int x = 0; x < size; ++x) b.Set(x, y, background(x, y));
+        for (int x = 0; x < size; ++x)
+            b.Set(x, y, background(x, y));
     const Rect all{0, 0, size, size};
 
     // Light rim, translucent over the caption, then the face inside it.
@@ -64,14 +64,16 @@ Canvas PaintCaptionButton(int size, CaptionGlyph glyph, ButtonState state, bool 
         const int dx = x - inner, dy = y - inner;
         const int r = size * 3 / 4;
         const int d2 = dx * dx + dy * dy;
-        if (d2 < r * r) c = Mix(c, look.glow, (r * r - d2) * look.glowStrength / (r * r), 64);
+        if (d2 < r * r)
+            c = Mix(c, look.glow, (r * r - d2) * look.glowStrength / (r * r), 64);
         return c;
     });
     // A thin darker line under the top rim gives the face some depth.
     if (state == ButtonState::Pressed)
-        PaintShape(b, Minus(RoundRect(S(1), S(1), S(inner), S(inner), S(2)),
-                            RoundRect(S(1), S(2), S(inner), S(inner + 1), S(2))),
-                   all, Mix(look.top, Rgb(0, 0, 0), 1, 5));
+        PaintShape(
+            b,
+            Minus(RoundRect(S(1), S(1), S(inner), S(inner), S(2)), RoundRect(S(1), S(2), S(inner), S(inner + 1), S(2))),
+            all, Mix(look.top, Rgb(0, 0, 0), 1, 5));
     PaintShape(b, CaptionGlyphShape(glyph, size), all, look.glyph);
     return b;
 }
@@ -85,7 +87,7 @@ void PaintCaptionButtons(Canvas& atlas, bool active)
         int y;
     };
     const Row rows[] = {
-        {CaptionGlyph::Close, 70},     {CaptionGlyph::Help, 100},   {CaptionGlyph::Minimize, 160},
+        {CaptionGlyph::Close, 70},     {CaptionGlyph::Help, 100},    {CaptionGlyph::Minimize, 160},
         {CaptionGlyph::Maximize, 130}, {CaptionGlyph::Restore, 190}, {CaptionGlyph::RollUp, 220},
         {CaptionGlyph::RollDown, 280}, {CaptionGlyph::Tray, 250},
     };
@@ -96,9 +98,7 @@ void PaintCaptionButtons(Canvas& atlas, bool active)
     const Paint tool = [active](int, int y) { return luna::CaptionRow(active, y + 3, 19); };
     for (int s = 0; s < 3; ++s) {
         for (const Row& row : rows)
-            atlas.Paste(PaintCaptionButton(21, row.glyph, states[s], active, caption), 21 * s,
-                        row.y);
-        atlas.Paste(PaintCaptionButton(14, CaptionGlyph::Close, states[s], active, tool),
-                    66 + 14 * s, 70);
+            atlas.Paste(PaintCaptionButton(21, row.glyph, states[s], active, caption), 21 * s, row.y);
+        atlas.Paste(PaintCaptionButton(14, CaptionGlyph::Close, states[s], active, tool), 66 + 14 * s, 70);
     }
 }

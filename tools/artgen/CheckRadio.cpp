@@ -17,12 +17,9 @@ Rgb FaceAt(State state, int x, int y)
 {
     const int t = (x - kBox) + (y - kBox);  // 0 .. 24
     switch (state) {
-    case State::Pressed:
-        return Mix(Rgb(176, 176, 167), Rgb(246, 246, 242), t, 22);
-    case State::Disabled:
-        return luna::kWhite;
-    default:
-        return Mix(Rgb(220, 220, 215), luna::kWhite, t, 20);
+    case State::Pressed: return Mix(Rgb(176, 176, 167), Rgb(246, 246, 242), t, 22);
+    case State::Disabled: return luna::kWhite;
+    default: return Mix(Rgb(220, 220, 215), luna::kWhite, t, 20);
     }
 }
 
@@ -41,15 +38,17 @@ void PaintTick(Canvas& c, Rgb colour)
 {
     for (int y = 0; y < 7; ++y)
         for (int x = 0; x < 7; ++x)
-            if (kTick[y][x] == '#') c.Set(4 + x, 4 + y, colour);
+            if (kTick[y][x] == '#')
+                c.Set(4 + x, 4 + y, colour);
 }
 
 void PaintGrayedSquare(Canvas& c, State state)
 {
     for (int y = 4; y < 11; ++y)
         for (int x = 4; x < 11; ++x)
-            c.Set(x, y, state == State::Disabled ? luna::kDisabledGlyph
-                                                 : Mix(Rgb(118, 208, 118), luna::kTick, (x - 4) + (y - 4), 12));
+            c.Set(x, y,
+                  state == State::Disabled ? luna::kDisabledGlyph
+                                           : Mix(Rgb(118, 208, 118), luna::kTick, (x - 4) + (y - 4), 12));
 }
 
 Canvas PaintCheckBox(State state, Mark mark)
@@ -61,12 +60,15 @@ Canvas PaintCheckBox(State state, Mark mark)
             const bool edge = x == kBox || y == kBox || x == kBoxEnd - 1 || y == kBoxEnd - 1;
             const bool hotRim = x <= kBox + 2 || y <= kBox + 2 || x >= kBoxEnd - 3 || y >= kBoxEnd - 3;
             Rgb p = edge ? rim : FaceAt(state, x, y);
-            if (!edge && state == State::Hot && hotRim) p = HotRim(x, y);
+            if (!edge && state == State::Hot && hotRim)
+                p = HotRim(x, y);
             c.Set(x, y, p);
         }
     const Rgb ink = state == State::Disabled ? luna::kDisabledGlyph : luna::kTick;
-    if (mark == Mark::Checked) PaintTick(c, ink);
-    if (mark == Mark::Grayed) PaintGrayedSquare(c, state);
+    if (mark == Mark::Checked)
+        PaintTick(c, ink);
+    if (mark == Mark::Grayed)
+        PaintGrayedSquare(c, state);
     return c;
 }
 

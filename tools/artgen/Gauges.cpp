@@ -18,16 +18,19 @@ Canvas PaintGauge(int level)
         c.Set(14, y, kFrame);
     }
     for (int bar : {3, 7, 11, 15})
-        for (int x = 1; x <= 14; ++x) c.Set(x, bar, kFrame);
+        for (int x = 1; x <= 14; ++x)
+            c.Set(x, bar, kFrame);
     const Rgb fill = level == 1 ? Rgb(255, 0, 0) : level <= 3 ? Rgb(255, 255, 0) : Rgb(0, 255, 0);
     for (int i = 0; i < level && i < 12; ++i)
-        for (int x = 2; x <= 13; ++x) c.Set(x, kFillRows[i], fill);
+        for (int x = 2; x <= 13; ++x)
+            c.Set(x, kFillRows[i], fill);
     return c;
 }
 
 Canvas PaintGaugeStrip()
 {
     Canvas strip(16 * 13, 16);
-    for (int k = 0; k < 13; ++k) strip.Paste(PaintGauge(k), 16 * k, 0);
+    for (int k = 0; k < 13; ++k)
+        strip.Paste(PaintGauge(k), 16 * k, 0);
     return strip;
 }

@@ -9,7 +9,8 @@ Bytes EncodeImage(const Canvas& image, const Palette16& palette)
     Canvas colour = image;
     for (int y = 0; y < image.Height(); ++y)
         for (int x = 0; x < image.Width(); ++x)
-            if (image.At(x, y) == kKey) colour.Set(x, y, Rgb(0, 0, 0));
+            if (image.At(x, y) == kKey)
+                colour.Set(x, y, Rgb(0, 0, 0));
 
     const int maskStride = RowBytes(image.Width(), 1);
     const uint32_t xorSize = uint32_t(RowBytes(image.Width(), 4)) * image.Height();
@@ -21,7 +22,8 @@ Bytes EncodeImage(const Canvas& image, const Palette16& palette)
     for (int y = image.Height() - 1; y >= 0; --y) {
         Bytes row(std::size_t(maskStride), 0);
         for (int x = 0; x < image.Width(); ++x)
-            if (image.At(x, y) == kKey) row[std::size_t(x / 8)] |= uint8_t(0x80 >> (x % 8));
+            if (image.At(x, y) == kKey)
+                row[std::size_t(x / 8)] |= uint8_t(0x80 >> (x % 8));
         out.insert(out.end(), row.begin(), row.end());
     }
     return out;
@@ -32,7 +34,8 @@ Bytes EncodeImage(const Canvas& image, const Palette16& palette)
 Bytes EncodeIco4(const std::vector<Canvas>& images, const Palette16& palette)
 {
     std::vector<Bytes> encoded;
-    for (const Canvas& image : images) encoded.push_back(EncodeImage(image, palette));
+    for (const Canvas& image : images)
+        encoded.push_back(EncodeImage(image, palette));
 
     Bytes out;
     Put16(out, 0);  // reserved
@@ -50,6 +53,7 @@ Bytes EncodeIco4(const std::vector<Canvas>& images, const Palette16& palette)
         Put32(out, offset);
         offset += uint32_t(encoded[i].size());
     }
-    for (const Bytes& e : encoded) out.insert(out.end(), e.begin(), e.end());
+    for (const Bytes& e : encoded)
+        out.insert(out.end(), e.begin(), e.end());
     return out;
 }

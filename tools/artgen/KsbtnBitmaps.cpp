@@ -15,14 +15,15 @@ void Ink(Canvas& c, int x0, int y0, const Rows& rows, Rgb core, Rgb shade)
     };
     for (int j = 0; j <= int(rows.size()); ++j)
         for (int i = 0; i <= 16; ++i) {
-            if (at(i, j)) c.Set(x0 + i, y0 + j, core);
-            else if (at(i - 1, j) || at(i, j - 1)) c.Set(x0 + i, y0 + j, shade);
+            if (at(i, j))
+                c.Set(x0 + i, y0 + j, core);
+            else if (at(i - 1, j) || at(i, j - 1))
+                c.Set(x0 + i, y0 + j, shade);
         }
 }
 
-const Rgb kGreen = VgaColour('G'), kLime = VgaColour('L'), kRed = VgaColour('R'),
-          kMaroon = VgaColour('M'), kBlue = VgaColour('B'), kNavy = VgaColour('N'),
-          kTeal = VgaColour('T');
+const Rgb kGreen = VgaColour('G'), kLime = VgaColour('L'), kRed = VgaColour('R'), kMaroon = VgaColour('M'),
+          kBlue = VgaColour('B'), kNavy = VgaColour('N'), kTeal = VgaColour('T');
 
 const Rows kTick = {
     "...........##", "..........###", ".........###.", "##......###..", "###....###...",
@@ -38,60 +39,55 @@ Canvas PaintNormal(ButtonKind kind)
     Canvas c(16, 16);
     switch (kind) {
     case ButtonKind::Ok:
-    case ButtonKind::Yes:
-        Ink(c, 1, 3, kTick, kLime, kGreen);
-        break;
+    case ButtonKind::Yes: Ink(c, 1, 3, kTick, kLime, kGreen); break;
     case ButtonKind::All:
         Ink(c, 0, 7, kSmallTick, kLime, kGreen);
         Ink(c, 6, 3, kSmallTick, kLime, kGreen);
         break;
     case ButtonKind::Cancel:
         Ink(c, 2, 2,
-            {"##.......##", "###.....###", ".###...###.", "..###.###..", "...#####...", "....###....",
-             "...#####...", "..###.###..", ".###...###.", "###.....###", "##.......##"},
+            {"##.......##", "###.....###", ".###...###.", "..###.###..", "...#####...", "....###....", "...#####...",
+             "..###.###..", ".###...###.", "###.....###", "##.......##"},
             kRed, kMaroon);
         break;
     case ButtonKind::Help:
         Ink(c, 3, 1,
-            {"..#####..", ".#######.", "###...###", "##.....##", ".......##", "......###",
-             ".....###.", "....###..", "....##...", "....##...", ".........", "....##...",
-             "....##..."},
+            {"..#####..", ".#######.", "###...###", "##.....##", ".......##", "......###", ".....###.", "....###..",
+             "....##...", "....##...", ".........", "....##...", "....##..."},
             kBlue, kNavy);
         break;
     case ButtonKind::No:
         Ink(c, 2, 2,
-            {"...#####...", ".##.....##.", ".#.......#.", "#.##......#", "#..##.....#", "#...##....#",
-             "#....##...#", "#.....##..#", ".#.....##..", ".##.....##.", "...#####..."},
+            {"...#####...", ".##.....##.", ".#.......#.", "#.##......#", "#..##.....#", "#...##....#", "#....##...#",
+             "#.....##..#", ".#.....##..", ".##.....##.", "...#####..."},
             kRed, kMaroon);
         // The ring is two pixels wide on the inside.
-        Ink(c, 3, 3, {"..#####..", ".#.....#.", "#.......#", "#.......#", "#.......#", "#.......#",
-                      "#.......#", ".#.....#.", "..#####.."},
+        Ink(c, 3, 3,
+            {"..#####..", ".#.....#.", "#.......#", "#.......#", "#.......#", "#.......#", "#.......#", ".#.....#.",
+             "..#####.."},
             kRed, kRed);
         break;
     case ButtonKind::Close:
         DrawPixels(c, 3, 1,
-                   {"KKKKKKKKKK", "KgssssssgK", "KsYYYYYYOK", "KsYOOOOYOK", "KsYOOOOYOK",
-                    "KsYYYYYYOK", "KsYYYYYKOK", "KsYYYYYYOK", "KsYOOOOYOK", "KsYOOOOYOK",
-                    "KsYOOOOYOK", "KsYYYYYYOK", "KsOOOOOOOK", "KKKKKKKKKK"});
+                   {"KKKKKKKKKK", "KgssssssgK", "KsYYYYYYOK", "KsYOOOOYOK", "KsYOOOOYOK", "KsYYYYYYOK", "KsYYYYYKOK",
+                    "KsYYYYYYOK", "KsYOOOOYOK", "KsYOOOOYOK", "KsYOOOOYOK", "KsYYYYYYOK", "KsOOOOOOOK", "KKKKKKKKKK"});
         break;
     case ButtonKind::Abort:
         DrawPixels(c, 2, 2,
-                   {"...MMMMM...", "..MRRRRRM..", ".MRRRRRRRM.", "MRRRRRRRRRM", "MRRRRRRRRRM",
-                    "MRWWWWWWWRM", "MRWWWWWWWRM", "MRRRRRRRRRM", "MRRRRRRRRRM", ".MRRRRRRRM.",
-                    "..MRRRRRM..", "...MMMMM..."});
+                   {"...MMMMM...", "..MRRRRRM..", ".MRRRRRRRM.", "MRRRRRRRRRM", "MRRRRRRRRRM", "MRWWWWWWWRM",
+                    "MRWWWWWWWRM", "MRRRRRRRRRM", "MRRRRRRRRRM", ".MRRRRRRRM.", "..MRRRRRM..", "...MMMMM..."});
         break;
     case ButtonKind::Retry:
         Ink(c, 2, 2,
-            {"......#.....", "...#####....", "..#######...", ".####.##....", ".##...#.....",
-             "###.........", "###.........", "###......###", ".##......##.", ".####..####.",
-             "..########..", "...######..."},
+            {"......#.....", "...#####....", "..#######...", ".####.##....", ".##...#.....", "###.........",
+             "###.........", "###......###", ".##......##.", ".####..####.", "..########..", "...######..."},
             kLime, kGreen);
         break;
     case ButtonKind::Ignore:
         // An arrow leaping over a block.
         Ink(c, 0, 2,
-            {".....####.....", "...########...", "..###....###..", ".###......###.", ".##........##.",
-             ".##........##.", ".##......######", ".##.......####.", "...........##.."},
+            {".....####.....", "...########...", "..###....###..", ".###......###.", ".##........##.", ".##........##.",
+             ".##......######", ".##.......####.", "...........##.."},
             kBlue, kNavy);
         Ink(c, 5, 10, {"####", "####", "####"}, kRed, kMaroon);
         break;
@@ -113,10 +109,12 @@ Canvas PaintDisabled(const Canvas& normal)
     Canvas c(16, 16);
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x)
-            if (IsInk(normal.At(x, y))) c.Set(x + 1, y + 1, VgaColour('W'));
+            if (IsInk(normal.At(x, y)))
+                c.Set(x + 1, y + 1, VgaColour('W'));
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x)
-            if (IsInk(normal.At(x, y))) c.Set(x, y, VgaColour('g'));
+            if (IsInk(normal.At(x, y)))
+                c.Set(x, y, VgaColour('g'));
     return c;
 }
 

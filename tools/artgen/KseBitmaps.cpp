@@ -7,9 +7,9 @@ Canvas PaintKseGlyph(KseGlyph glyph)
     switch (glyph) {
     case KseGlyph::Close: {
         Canvas c(16, 16);
-        DrawPixels(c, 0, 4, {"....KK....KK....", ".....KK..KK.....", "......KKKK......",
-                             ".......KK.......", "......KKKK......", ".....KK..KK.....",
-                             "....KK....KK....", "................"});
+        DrawPixels(c, 0, 4,
+                   {"....KK....KK....", ".....KK..KK.....", "......KKKK......", ".......KK.......", "......KKKK......",
+                    ".....KK..KK.....", "....KK....KK....", "................"});
         return c;
     }
     case KseGlyph::Minimize: {
@@ -19,14 +19,16 @@ Canvas PaintKseGlyph(KseGlyph glyph)
     }
     case KseGlyph::Maximize: {
         Canvas c(16, 16);
-        DrawPixels(c, 3, 3, {"KKKKKKKKK", "KKKKKKKKK", "K.......K", "K.......K", "K.......K",
-                             "K.......K", "K.......K", "K.......K", "KKKKKKKKK"});
+        DrawPixels(c, 3, 3,
+                   {"KKKKKKKKK", "KKKKKKKKK", "K.......K", "K.......K", "K.......K", "K.......K", "K.......K",
+                    "K.......K", "KKKKKKKKK"});
         return c;
     }
     case KseGlyph::Restore: {
         Canvas c(16, 16);
-        DrawPixels(c, 3, 2, {"...KKKKKK", "...KKKKKK", "...K....K", "KKKKKK..K", "KKKKKK..K",
-                             "K....KKKK", "K....K...", "K....K...", "KKKKKK..."});
+        DrawPixels(c, 3, 2,
+                   {"...KKKKKK", "...KKKKKK", "...K....K", "KKKKKK..K", "KKKKKK..K", "K....KKKK", "K....K...",
+                    "K....K...", "KKKKKK..."});
         return c;
     }
     case KseGlyph::Rollup: {

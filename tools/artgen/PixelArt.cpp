@@ -26,5 +26,6 @@ void DrawPixels(Canvas& canvas, int x, int y, const std::vector<std::string>& ro
 {
     for (int j = 0; j < int(rows.size()); ++j)
         for (int i = 0; i < int(rows[j].size()); ++i)
-            if (rows[j][i] != '.') canvas.Set(x + i, y + j, VgaColour(rows[j][i]));
+            if (rows[j][i] != '.')
+                canvas.Set(x + i, y + j, VgaColour(rows[j][i]));
 }

@@ -15,14 +15,16 @@ Rgb FaceRow(Face face, int y)
 {
     switch (face) {
     case Face::Pressed:
-        return Ramp({{1, Rgb(209, 204, 192)}, {3, Rgb(226, 223, 214)}, {10, Rgb(229, 228, 221)},
-                     {19, Rgb(240, 239, 234)}},
-                    y);
-    case Face::Disabled:
-        return Rgb(245, 244, 234);
+        return Ramp(
+            {{1, Rgb(209, 204, 192)}, {3, Rgb(226, 223, 214)}, {10, Rgb(229, 228, 221)}, {19, Rgb(240, 239, 234)}}, y);
+    case Face::Disabled: return Rgb(245, 244, 234);
     default:
-        return Ramp({{1, Rgb(255, 255, 255)}, {5, Rgb(254, 254, 253)}, {12, Rgb(244, 243, 238)},
-                     {17, Rgb(236, 235, 230)}, {18, Rgb(226, 223, 214)}, {19, Rgb(214, 208, 197)}},
+        return Ramp({{1, Rgb(255, 255, 255)},
+                     {5, Rgb(254, 254, 253)},
+                     {12, Rgb(244, 243, 238)},
+                     {17, Rgb(236, 235, 230)},
+                     {18, Rgb(226, 223, 214)},
+                     {19, Rgb(214, 208, 197)}},
                     y);
     }
 }
@@ -48,7 +50,8 @@ Canvas PaintFace(Face face)
         const Rgb deep = face == Face::Hot ? Rgb(229, 151, 0) : Rgb(105, 130, 238);
         const Shape ring = Minus(inner, RoundRect(S(3), S(3), S(kW - 3), S(kH - 3), S(1)));
         PaintShape(b, ring, all, [&](int, int y) {
-            if (y >= kH - 2) return deep;
+            if (y >= kH - 2)
+                return deep;
             return Ramp({{1, top}, {4, Mix(top, bottom, 1, 2)}, {kH - 4, bottom}}, y);
         });
     }

@@ -14,7 +14,8 @@ bool NearSegment(SubPoint a, SubPoint b, int px, int py, int halfWidth)
     const int64_t wx = px - a.x, wy = py - a.y;
     const int64_t len2 = vx * vx + vy * vy;
     const int64_t dot = wx * vx + wy * vy;
-    if (len2 == 0 || dot <= 0) return wx * wx + wy * wy <= hw2;
+    if (len2 == 0 || dot <= 0)
+        return wx * wx + wy * wy <= hw2;
     if (dot >= len2) {
         const int64_t ux = px - b.x, uy = py - b.y;
         return ux * ux + uy * uy <= hw2;
@@ -30,15 +31,17 @@ int Coverage(const Shape& shape, int x, int y)
     int n = 0;
     for (int j = 0; j < 8; ++j)
         for (int i = 0; i < 8; ++i)
-            if (shape(S(x) + 2 * i + 1, S(y) + 2 * j + 1)) ++n;
+            if (shape(S(x) + 2 * i + 1, S(y) + 2 * j + 1))
+                ++n;
     return n;
 }
 
-Shape RoundRect(int left, int top, int right, int bottom, int rTopLeft, int rTopRight,
-                int rBottomRight, int rBottomLeft)
+Shape RoundRect(int left, int top, int right, int bottom, int rTopLeft, int rTopRight, int rBottomRight,
+                int rBottomLeft)
 {
     return [=](int x, int y) {
-        if (x < left || x >= right || y < top || y >= bottom) return false;
+        if (x < left || x >= right || y < top || y >= bottom)
+            return false;
         int r = 0, cx = 0, cy = 0;
         if (x < left + rTopLeft && y < top + rTopLeft) {
             r = rTopLeft, cx = left + r, cy = top + r;
@@ -70,14 +73,19 @@ Shape Ellipse(int cx, int cy, int rx, int ry)
     };
 }
 
-Shape Disc(int cx, int cy, int r) { return Ellipse(cx, cy, r, r); }
+Shape Disc(int cx, int cy, int r)
+{
+    return Ellipse(cx, cy, r, r);
+}
 
 Shape Polyline(const std::vector<SubPoint>& points, int halfWidth)
 {
     return [=](int x, int y) {
-        if (points.size() == 1) return NearSegment(points[0], points[0], x, y, halfWidth);
+        if (points.size() == 1)
+            return NearSegment(points[0], points[0], x, y, halfWidth);
         for (std::size_t i = 1; i < points.size(); ++i)
-            if (NearSegment(points[i - 1], points[i], x, y, halfWidth)) return true;
+            if (NearSegment(points[i - 1], points[i], x, y, halfWidth))
+                return true;
         return false;
     };
 }
@@ -88,11 +96,13 @@ Shape Polygon(const std::vector<SubPoint>& points)
         bool inside = false;
         for (std::size_t i = 0, j = points.size() - 1; i < points.size(); j = i++) {
             const SubPoint a = points[i], b = points[j];
-            if ((a.y > y) == (b.y > y)) continue;
+            if ((a.y > y) == (b.y > y))
+                continue;
             // x < a.x + (y - a.y) * (b.x - a.x) / (b.y - a.y), without dividing
             const int64_t lhs = int64_t(x - a.x) * (b.y - a.y);
             const int64_t rhs = int64_t(y - a.y) * (b.x - a.x);
-            if (b.y > a.y ? lhs < rhs : lhs > rhs) inside = !inside;
+            if (b.y > a.y ? lhs < rhs : lhs > rhs)
+                inside = !inside;
         }
         return inside;
     };
@@ -128,7 +138,8 @@ void PaintShape(Canvas& canvas, const Shape& shape, const Rect& bounds, const Pa
     for (int y = bounds.top; y < bounds.bottom; ++y)
         for (int x = bounds.left; x < bounds.right; ++x) {
             const int c = Coverage(shape, x, y);
-            if (c > 0) canvas.Cover(x, y, paint(x, y), c);
+            if (c > 0)
+                canvas.Cover(x, y, paint(x, y), c);
         }
 }
 
@@ -136,5 +147,6 @@ void KeyOutside(Canvas& canvas, const Shape& shape, const Rect& bounds, int minC
 {
     for (int y = bounds.top; y < bounds.bottom; ++y)
         for (int x = bounds.left; x < bounds.right; ++x)
-            if (Coverage(shape, x, y) < minCoverage) canvas.Set(x, y, kKey);
+            if (Coverage(shape, x, y) < minCoverage)
+                canvas.Set(x, y, kKey);
 }

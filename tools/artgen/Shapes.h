@@ -10,8 +10,14 @@
 
 constexpr int kSub = 16;
 // Pixel position p in sub-pixel units; Half(p) is p + 0.5.
-constexpr int S(int p) { return p * kSub; }
-constexpr int Half(int p) { return p * kSub + kSub / 2; }
+constexpr int S(int p)
+{
+    return p * kSub;
+}
+constexpr int Half(int p)
+{
+    return p * kSub + kSub / 2;
+}
 
 using Shape = std::function<bool(int sx, int sy)>;
 using Paint = std::function<Rgb(int x, int y)>;
@@ -23,8 +29,8 @@ struct SubPoint {
 int Coverage(const Shape& shape, int x, int y);
 
 // Rectangle with each corner rounded by its own radius (all in sub-pixels).
-Shape RoundRect(int left, int top, int right, int bottom, int rTopLeft, int rTopRight,
-                int rBottomRight, int rBottomLeft);
+Shape RoundRect(int left, int top, int right, int bottom, int rTopLeft, int rTopRight, int rBottomRight,
+                int rBottomLeft);
 Shape RoundRect(int left, int top, int right, int bottom, int radius);
 Shape Ellipse(int cx, int cy, int rx, int ry);
 Shape Disc(int cx, int cy, int r);

@@ -67,6 +67,5 @@ void PaintMenuBarGlyphs(Canvas& activeAtlas)
     const Paint menuBar = [](int, int) { return luna::kWhite; };
     for (int s = 0; s < 3; ++s)
         for (int g = 0; g < 3; ++g)
-            activeAtlas.Paste(PaintCaptionButton(19, glyphs[g], states[s], true, menuBar), 19 * g,
-                              310 + 19 * s);
+            activeAtlas.Paste(PaintCaptionButton(19, glyphs[g], states[s], true, menuBar), 19 * g, 310 + 19 * s);
 }

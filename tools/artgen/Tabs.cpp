@@ -41,7 +41,8 @@ Canvas PaintPage()
         for (int x = 0; x < w; ++x) {
             const bool edge = x == 0 || y == 0 || x == w - 1 || y == h - 1;
             Rgb face = y < 4 ? Rgb(252, 252, 254) : y >= h - 4 ? Rgb(244, 243, 238) : Rgb(250, 250, 249);
-            if (x == w - 2 || y == h - 2) face = Mix(face, Rgb(214, 212, 202), 1, 3);
+            if (x == w - 2 || y == h - 2)
+                face = Mix(face, Rgb(214, 212, 202), 1, 3);
             c.Set(x, y, edge ? kBorder : face);
         }
     return c;

@@ -15,17 +15,12 @@ Look LookOf(int row)
 {
     const Rgb rim(112, 132, 158);
     switch (row) {
-    case kHot:
-        return {rim, luna::kWhite, Rgb(236, 235, 230), luna::kHotLight, luna::kHot};
-    case kPressed:
-        return {rim, Rgb(238, 237, 232), Rgb(214, 212, 202), Rgb(139, 206, 138), luna::kTick};
-    case kFocused:
-        return {rim, luna::kWhite, Rgb(236, 235, 230), luna::kFocusLight, luna::kFocus};
+    case kHot: return {rim, luna::kWhite, Rgb(236, 235, 230), luna::kHotLight, luna::kHot};
+    case kPressed: return {rim, Rgb(238, 237, 232), Rgb(214, 212, 202), Rgb(139, 206, 138), luna::kTick};
+    case kFocused: return {rim, luna::kWhite, Rgb(236, 235, 230), luna::kFocusLight, luna::kFocus};
     case kDisabled:
-        return {luna::kDisabledRim, Rgb(247, 246, 241), Rgb(241, 240, 234), Rgb(232, 231, 222),
-                luna::kDisabledRim};
-    default:
-        return {rim, luna::kWhite, Rgb(236, 235, 230), Rgb(139, 206, 138), luna::kTick};
+        return {luna::kDisabledRim, Rgb(247, 246, 241), Rgb(241, 240, 234), Rgb(232, 231, 222), luna::kDisabledRim};
+    default: return {rim, luna::kWhite, Rgb(236, 235, 230), Rgb(139, 206, 138), luna::kTick};
     }
 }
 
@@ -34,7 +29,8 @@ Look LookOf(int row)
 Shape Outline(int w, int h, bool pointed, int inset)
 {
     const int i = S(inset);
-    if (!pointed) return RoundRect(i, i, S(w) - i, S(h) - i, S(2) - i / 2);
+    if (!pointed)
+        return RoundRect(i, i, S(w) - i, S(h) - i, S(2) - i / 2);
     const int tipY = S(h) - i * 3 / 2, shoulder = S(h - w / 2 - 1);
     return Union(RoundRect(i, i, S(w) - i, shoulder + S(1), S(2) - i / 2, S(2) - i / 2, 0, 0),
                  Polygon({{i, shoulder}, {S(w) - i, shoulder}, {S(w) / 2, tipY}}));

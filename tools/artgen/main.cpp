@@ -13,10 +13,12 @@ namespace {
 bool ReadFile(const std::string& path, Bytes& out)
 {
     FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return false;
+    if (!f)
+        return false;
     unsigned char buffer[4096];
     std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) out.insert(out.end(), buffer, buffer + n);
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
+        out.insert(out.end(), buffer, buffer + n);
     std::fclose(f);
     return true;
 }
@@ -24,7 +26,8 @@ bool ReadFile(const std::string& path, Bytes& out)
 bool WriteFile(const std::string& path, const Bytes& bytes)
 {
     FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return false;
+    if (!f)
+        return false;
     const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     return std::fclose(f) == 0 && ok;
 }
@@ -62,8 +65,10 @@ int Write(const std::string& folder)
 
 int main(int argc, char** argv)
 {
-    if (argc == 3 && std::strcmp(argv[1], "--check") == 0) return Check(argv[2]);
-    if (argc == 2 && argv[1][0] != '-') return Write(argv[1]);
+    if (argc == 3 && std::strcmp(argv[1], "--check") == 0)
+        return Check(argv[2]);
+    if (argc == 2 && argv[1][0] != '-')
+        return Write(argv[1]);
     std::fprintf(stderr, "usage: artgen <folder> | artgen --check <folder>\n");
     return 2;
 }

@@ -39,7 +39,7 @@ void PumpWaiting()
         DispatchMessageA(&message);
 }
 
-} // namespace
+}  // namespace
 
 void BenchSkinnedFrame()
 {
@@ -72,11 +72,13 @@ void BenchSkinnedFrame()
     SendMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(rect.left + 150, rect.top + 15));
     const HBITMAP buffer = frame->FrameBuffer().Handle();
     const RECT client = frame->GetClientBounds();
-    Print("DragMove", BestMicroseconds(20, [&](int i) {
-              const int offset = (i & 1) ? 1 : -1;
-              SendMessageA(window, WM_MOUSEMOVE, MK_LBUTTON,
-                           MAKELPARAM(150 + offset - client.left, 15 - client.top));
-          }),
+    Print("DragMove",
+          BestMicroseconds(20,
+                           [&](int i) {
+                               const int offset = (i & 1) ? 1 : -1;
+                               SendMessageA(window, WM_MOUSEMOVE, MK_LBUTTON,
+                                            MAKELPARAM(150 + offset - client.left, 15 - client.top));
+                           }),
           "us");
     Print("DragMoveBufferReallocations", frame->FrameBuffer().Handle() == buffer ? 0 : 1, "count");
     SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(150 - client.left, 15 - client.top));
@@ -87,10 +89,12 @@ void BenchSkinnedFrame()
     SetCursorPos(rect.left + 150, rect.top + 100);
     frame->UpdateHotZone();
     Print("HoverTickUnchanged", BestMicroseconds(200, [&](int) { frame->UpdateHotZone(); }), "us");
-    Print("HoverTickChanged", BestMicroseconds(20, [&](int i) {
-              SetCursorPos(rect.left + ((i & 1) ? 296 : 150), rect.top + 12);
-              frame->UpdateHotZone();
-          }),
+    Print("HoverTickChanged",
+          BestMicroseconds(20,
+                           [&](int i) {
+                               SetCursorPos(rect.left + ((i & 1) ? 296 : 150), rect.top + 12);
+                               frame->UpdateHotZone();
+                           }),
           "us");
 
     // From the mouse arriving on the close button to the lit button on

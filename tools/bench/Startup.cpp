@@ -10,9 +10,9 @@
 //   10,000 ticks of the sampling timer.
 // It hands over and ends at once when Quorvel itself runs in the prefix.
 
+#include "app/Startup.h"
 #include "app/ResourceProbe.h"
 #include "app/Seams.h"
-#include "app/Startup.h"
 #include "app/frm_Quorvel.h"
 #include "framework/Application.h"
 #include "framework/Finalization.h"
@@ -83,9 +83,7 @@ BOOL WINAPI RecordShell(DWORD message, TNotifyIconData* data)
     return result;
 }
 
-void WINAPI SkipSleep(DWORD)
-{
-}
+void WINAPI SkipSleep(DWORD) {}
 
 // A machine whose resources come and go: every gauge image in turn.
 int Tick = 0;
@@ -107,16 +105,15 @@ TResident Measure()
     for (UINT_PTR value = 1; value <= 0xFFFF; ++value) {
         if (GetObjectType(reinterpret_cast<HGDIOBJ>(value)) != 0)
             ++resident.Gdi;
-        if (IsWindow(reinterpret_cast<HWND>(value)) && GetWindowThreadProcessId(reinterpret_cast<HWND>(value), nullptr) ==
-                                                          GetCurrentThreadId())
+        if (IsWindow(reinterpret_cast<HWND>(value)) &&
+            GetWindowThreadProcessId(reinterpret_cast<HWND>(value), nullptr) == GetCurrentThreadId())
             ++resident.User;
         if (IsMenu(reinterpret_cast<HMENU>(value)))
             ++resident.User;
     }
     PROCESS_MEMORY_COUNTERS_EX memory{};
     memory.cb = sizeof memory;
-    if (GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
-                             sizeof memory))
+    if (GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory))
         resident.PrivateBytes = memory.PrivateUsage ? memory.PrivateUsage : memory.PagefileUsage;
     return resident;
 }
@@ -138,7 +135,7 @@ void PrintResident(const char* when, const TResident& resident)
     Print(name, resident.PrivateBytes / 1024.0, "KB");
 }
 
-} // namespace
+}  // namespace
 
 int main()
 {

@@ -8,12 +8,12 @@
 #include "controls/NgProgress.h"
 #include "framework/Application.h"
 #include "framework/Form.h"
+#include "resources/resource.h"
 #include "theme/KsBitmap.h"
 #include "theme/KsBlend.h"
 #include "theme/KsHue.h"
 #include "theme/NgLuna.h"
 #include "tools/bench/BenchData.h"
-#include "resources/resource.h"
 #include "tools/bench/FrameBench.h"
 
 #include <algorithm>
@@ -109,23 +109,25 @@ public:
 
     double Memcpy()
     {
-        const double seconds = BestSeconds([] {}, [&] {
-            for (int k = 0; k < Copies; ++k)
-                std::memcpy(FTargets[k]->Bits(), FBackground->Bits(), Pixels * 4);
-        });
+        const double seconds = BestSeconds([] {},
+                                           [&] {
+                                               for (int k = 0; k < Copies; ++k)
+                                                   std::memcpy(FTargets[k]->Bits(), FBackground->Bits(), Pixels * 4);
+                                           });
         return Mpix(Copies * Pixels, seconds);
     }
 
     double BlendPixels()
     {
         const uint32_t* src = FSource->Bits();
-        const double seconds = BestSeconds([] {}, [&] {
-            for (int k = 0; k < Copies; ++k) {
-                uint32_t* dst = FTargets[k]->Bits();
-                for (size_t i = 0; i < Pixels; ++i)
-                    dst[i] = BlendPixel(src[i], dst[i]);
-            }
-        });
+        const double seconds = BestSeconds([] {},
+                                           [&] {
+                                               for (int k = 0; k < Copies; ++k) {
+                                                   uint32_t* dst = FTargets[k]->Bits();
+                                                   for (size_t i = 0; i < Pixels; ++i)
+                                                       dst[i] = BlendPixel(src[i], dst[i]);
+                                               }
+                                           });
         return Mpix(Copies * Pixels, seconds);
     }
 
@@ -133,10 +135,11 @@ public:
     double MergeUnder(const std::vector<uint32_t>& data)
     {
         const RECT all{0, 0, Side, Side};
-        const double seconds = BestSeconds([&] { Refill(data); }, [&] {
-            for (int k = 0; k < Copies; ++k)
-                FTargets[k]->MergeUnder(*FBackground, 0, 0, all);
-        });
+        const double seconds = BestSeconds([&] { Refill(data); },
+                                           [&] {
+                                               for (int k = 0; k < Copies; ++k)
+                                                   FTargets[k]->MergeUnder(*FBackground, 0, 0, all);
+                                           });
         return Mpix(Copies * Pixels, seconds);
     }
 
@@ -144,10 +147,11 @@ public:
     {
         const RECT all{0, 0, Side, Side};
         FSource->SetPerPixelAlpha(true);
-        const double seconds = BestSeconds([] {}, [&] {
-            for (int k = 0; k < Copies; ++k)
-                FSource->DrawRect(*FTargets[k], 0, 0, all);
-        });
+        const double seconds = BestSeconds([] {},
+                                           [&] {
+                                               for (int k = 0; k < Copies; ++k)
+                                                   FSource->DrawRect(*FTargets[k], 0, 0, all);
+                                           });
         FSource->SetPerPixelAlpha(false);
         return Mpix(Copies * Pixels, seconds);
     }
@@ -156,14 +160,14 @@ public:
     {
         const RECT all{0, 0, Side, Side};
         uint32_t value = 0;
-        const double seconds = BestSeconds(
-            [&] { value = (FRandom.Next() & 0x00FFFFFFu) | FRandom.Between(1, 254) << 24; },
-            [&] {
-                for (int k = 0; k < Copies; ++k) {
-                    FTargets[k]->SetPerPixelAlpha(true);
-                    FTargets[k]->FillRect(all, value);
-                }
-            });
+        const double seconds =
+            BestSeconds([&] { value = (FRandom.Next() & 0x00FFFFFFu) | FRandom.Between(1, 254) << 24; },
+                        [&] {
+                            for (int k = 0; k < Copies; ++k) {
+                                FTargets[k]->SetPerPixelAlpha(true);
+                                FTargets[k]->FillRect(all, value);
+                            }
+                        });
         return Mpix(Copies * Pixels, seconds);
     }
 
@@ -216,7 +220,8 @@ void BenchChangeHue()
 {
     TOwned<TKsBitmap> active = MakeOwned<TKsBitmap>();
     TOwned<TKsBitmap> inactive = MakeOwned<TKsBitmap>();
-    const bool real = LoadAtlas(*active, RESOURCE_NAME(RES_LUNA_ATLAS), 190, 372) & LoadAtlas(*inactive, RESOURCE_NAME(RES_LUNA_ATLAS_INACTIVE), 196, 435);
+    const bool real = LoadAtlas(*active, RESOURCE_NAME(RES_LUNA_ATLAS), 190, 372) &
+                      LoadAtlas(*inactive, RESOURCE_NAME(RES_LUNA_ATLAS_INACTIVE), 196, 435);
     if (!real)
         std::fprintf(stderr, "note: atlas resources missing, ChangeHue runs on synthetic atlases of their sizes\n");
     const std::vector<uint32_t> first(active->Bits(), active->Bits() + active->Width() * active->Height());
@@ -254,10 +259,11 @@ void BenchFormFrame()
         frame->SetSize(306, 209);
         const RECT rect{0, 0, 306, 209};
         constexpr int Calls = 200;
-        const double seconds = BestSeconds([] {}, [&] {
-            for (int i = 0; i < Calls; ++i)
-                luna->DrawFormFrame(*frame, 306, 209, rect, (i & 1) != 0, 1);
-        });
+        const double seconds = BestSeconds([] {},
+                                           [&] {
+                                               for (int i = 0; i < Calls; ++i)
+                                                   luna->DrawFormFrame(*frame, 306, 209, rect, (i & 1) != 0, 1);
+                                           });
         Print("DrawFormFrame", seconds / Calls * 1e6, "us");
         Rates.emplace_back("DrawFormFrame", Mpix(306.0 * 209 * Calls, seconds));
     } catch (const Exception& error) {
@@ -288,23 +294,25 @@ void BenchProgressBar()
     }
     constexpr int Calls = 200;
     // 40 and 60 alternate: every call changes the blocks drawn.
-    const double shown = BestSeconds([] {}, [&] {
-        for (int i = 0; i < Calls; ++i) {
-            bar->SetPosition(i & 1 ? 60 : 40);
-            GdiFlush();
-        }
-    });
+    const double shown = BestSeconds([] {},
+                                     [&] {
+                                         for (int i = 0; i < Calls; ++i) {
+                                             bar->SetPosition(i & 1 ? 60 : 40);
+                                             GdiFlush();
+                                         }
+                                     });
     Print("ProgressPosition", shown / Calls * 1e6, "us");
     Rates.emplace_back("ProgressPosition", Mpix(273.0 * 16 * Calls, shown));
     bar->Hide();
-    const double hidden = BestSeconds([] {}, [&] {
-        for (int i = 0; i < Calls; ++i)
-            bar->SetPosition(i & 1 ? 60 : 40);
-    });
+    const double hidden = BestSeconds([] {},
+                                      [&] {
+                                          for (int i = 0; i < Calls; ++i)
+                                              bar->SetPosition(i & 1 ? 60 : 40);
+                                      });
     Print("ProgressPositionHidden", hidden / Calls * 1e6, "us");
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -315,8 +323,8 @@ int main(int argc, char** argv)
         }
     try {
         StartFramework();
-        std::fprintf(stderr, "note: %dx%d pixels x %d bitmaps per round, fastest of %d rounds\n", Side, Side,
-                     Copies, Rounds);
+        std::fprintf(stderr, "note: %dx%d pixels x %d bitmaps per round, fastest of %d rounds\n", Side, Side, Copies,
+                     Rounds);
         std::printf("kernel %s chosen\n", KsSimdName(KsBlendPath()));
         {
             const int side = Side;

@@ -34,8 +34,7 @@ std::vector<HWND> Children(HWND parent)
 
 bool IsIconStatic(HWND window)
 {
-    return WindowClass(window) == "Static" &&
-           (GetWindowLongA(window, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
+    return WindowClass(window) == "Static" && (GetWindowLongA(window, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
 }
 
 // A 32-bit top-down bitmap of the given size with a memory DC.
@@ -131,7 +130,7 @@ std::string IdentifyIcon(HWND iconControl)
     return best;
 }
 
-} // namespace
+}  // namespace
 
 TMessageBoxContents ReadMessageBox(HWND box)
 {
@@ -159,8 +158,7 @@ bool PressButton(HWND box, const std::string& caption)
             WithoutAmpersands(WindowText(child)) != caption)
             continue;
         // As a click would: the box gets the button's command.
-        PostMessageA(box, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(child), BN_CLICKED),
-                     reinterpret_cast<LPARAM>(child));
+        PostMessageA(box, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(child), BN_CLICKED), reinterpret_cast<LPARAM>(child));
         return true;
     }
     return false;

@@ -18,8 +18,8 @@ std::string WindowText(HWND window)
     // WM_GETTEXT reaches the control of another process; GetWindowText
     // would not for child controls.
     DWORD_PTR length = 0;
-    SendMessageTimeoutA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer),
-                        SMTO_ABORTIFHUNG, 5000, &length);
+    SendMessageTimeoutA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 5000,
+                        &length);
     return std::string(buffer);
 }
 
@@ -89,13 +89,12 @@ BOOL CALLBACK Match(HWND window, LPARAM data)
 BOOL CALLBACK PrintOne(HWND window, LPARAM pid)
 {
     if (WindowProcess(window) == static_cast<DWORD>(pid))
-        std::printf("%#lx %s visible=%d \"%s\"\n", reinterpret_cast<unsigned long>(window),
-                    WindowClass(window).c_str(), IsWindowVisible(window) ? 1 : 0,
-                    WindowText(window).c_str());
+        std::printf("%#lx %s visible=%d \"%s\"\n", reinterpret_cast<unsigned long>(window), WindowClass(window).c_str(),
+                    IsWindowVisible(window) ? 1 : 0, WindowText(window).c_str());
     return TRUE;
 }
 
-} // namespace
+}  // namespace
 
 HWND FindTopLevel(const std::string& className, const std::string& title, DWORD pid)
 {

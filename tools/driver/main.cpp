@@ -100,18 +100,15 @@ int Run(const std::vector<std::string>& args)
         WindowCondition(window, args[2], known);
         if (!known)
             return 2;
-        return WaitFor(TimeoutArgument(args, 3),
-                       [&] { return WindowCondition(window, args[2], known); })
-                   ? 0
-                   : 1;
+        return WaitFor(TimeoutArgument(args, 3), [&] { return WindowCondition(window, args[2], known); }) ? 0 : 1;
     }
     if (command == "box" && count == 2) {
         TMessageBoxContents box = ReadMessageBox(ParseWindow(args[1]));
         std::string buttons;
         for (const std::string& button : box.buttons)
             buttons += (buttons.empty() ? "" : ",") + button;
-        std::printf("title=%s\ntext=%s\nicon=%s\nbuttons=%s\n", box.title.c_str(), box.text.c_str(),
-                    box.icon.c_str(), buttons.c_str());
+        std::printf("title=%s\ntext=%s\nicon=%s\nbuttons=%s\n", box.title.c_str(), box.text.c_str(), box.icon.c_str(),
+                    buttons.c_str());
         return 0;
     }
     if (command == "press" && count == 3)
@@ -124,8 +121,7 @@ int Run(const std::vector<std::string>& args)
         if (command == "post")
             return PostMessageA(window, message, wParam, lParam) ? 0 : 1;
         DWORD_PTR result = 0;
-        if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG,
-                                 DefaultTimeoutMs, &result))
+        if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, DefaultTimeoutMs, &result))
             return 1;
         std::printf("%lu\n", static_cast<unsigned long>(result));
         return 0;
@@ -160,7 +156,7 @@ int Run(const std::vector<std::string>& args)
     return 2;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

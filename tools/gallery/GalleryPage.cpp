@@ -100,21 +100,26 @@ void TGallery::Frame(int x, int y, int style, bool active, const std::string& ca
     if (standard) {
         int right = w - FTheme.GetMetric(nmCaptionRightMargin);
         for (int button : {ncbClose, ncbMaximize, ncbMinimize}) {
-            buttons.push_back({button, Rect(right - FTheme.GetMetric(nmCaptionButtonWidth), FTheme.GetMetric(nmCaptionTop), right,
-                                            FTheme.GetMetric(nmCaptionTop) + FTheme.GetMetric(nmCaptionButtonHeight))});
+            buttons.push_back(
+                {button, Rect(right - FTheme.GetMetric(nmCaptionButtonWidth), FTheme.GetMetric(nmCaptionTop), right,
+                              FTheme.GetMetric(nmCaptionTop) + FTheme.GetMetric(nmCaptionButtonHeight))});
             right -= FTheme.GetMetric(nmCaptionButtonWidth) + FTheme.GetMetric(nmCaptionButtonGap);
         }
     } else {
         const int right = w - FTheme.GetMetric(nmToolCaptionRightMargin);
-        buttons.push_back({ncbClose, Rect(right - FTheme.GetMetric(nmToolCaptionButtonWidth), FTheme.GetMetric(nmToolCaptionTop), right,
-                                   FTheme.GetMetric(nmToolCaptionTop) + FTheme.GetMetric(nmToolCaptionButtonHeight))});
+        buttons.push_back(
+            {ncbClose, Rect(right - FTheme.GetMetric(nmToolCaptionButtonWidth), FTheme.GetMetric(nmToolCaptionTop),
+                            right, FTheme.GetMetric(nmToolCaptionTop) + FTheme.GetMetric(nmToolCaptionButtonHeight))});
     }
     for (const auto& [button, rect] : buttons)
         FTheme.DrawCaptionButton(*frame, rect, button, false, false, active, style);
 
-    const int textLeft = standard ? FTheme.GetMetric(nmCaptionRightMargin) : FTheme.GetMetric(nmToolCaptionRightMargin) + 4;
-    RECT text = standard ? Rect(textLeft, FTheme.GetMetric(nmCaptionTop), w - FTheme.GetMetric(nmCaptionRightMargin), captionHeight)
-                           : Rect(textLeft, FTheme.GetMetric(nmToolCaptionTop), w - FTheme.GetMetric(nmToolCaptionRightMargin), captionHeight);
+    const int textLeft =
+        standard ? FTheme.GetMetric(nmCaptionRightMargin) : FTheme.GetMetric(nmToolCaptionRightMargin) + 4;
+    RECT text = standard ? Rect(textLeft, FTheme.GetMetric(nmCaptionTop), w - FTheme.GetMetric(nmCaptionRightMargin),
+                                captionHeight)
+                         : Rect(textLeft, FTheme.GetMetric(nmToolCaptionTop),
+                                w - FTheme.GetMetric(nmToolCaptionRightMargin), captionHeight);
     const int fontIndex = standard ? nfCaption : nfToolCaption;
     frame->Font().SetName(FTheme.GetFontName(fontIndex));
     frame->Font().SetSize(FTheme.GetFontSize(fontIndex));
@@ -131,7 +136,7 @@ void TGallery::Frame(int x, int y, int style, bool active, const std::string& ca
     for (int j = 0; j < h; ++j)
         for (int i = 0; i < w; ++i)
             FPage.SetPixel(X0 + x + i, Y0 + y + j,
-                          !region || PtInRegion(region, i, j) ? frame->GetPixel(i, j) | 0xFF000000u : Desktop);
+                           !region || PtInRegion(region, i, j) ? frame->GetPixel(i, j) | 0xFF000000u : Desktop);
     if (region)
         DeleteObject(region);
 }
@@ -144,7 +149,9 @@ int TGallery::Frames(int y)
         int Style;
         bool Active;
         const char* Text;
-    } frames[] = {{1, true, "style 1, active"}, {1, false, "style 1, inactive"}, {2, true, "style 2, active"},
+    } frames[] = {{1, true, "style 1, active"},
+                  {1, false, "style 1, inactive"},
+                  {2, true, "style 2, active"},
                   {2, false, "style 2, inactive"}};
     int x = 15;
     for (const auto& frame : frames) {
@@ -165,14 +172,14 @@ int TGallery::CaptionButtons(int y)
         for (int row = 0; row < 2; ++row)
             for (int state = 0; state < 3; ++state)
                 FTheme.DrawCaptionButton(FPage, Sized(X0 + x + state * 24, Y0 + y + 16 + row * 24, 21, 21), button,
-                                        state == 1, state == 2, row == 0, 1);
+                                         state == 1, state == 2, row == 0, 1);
     }
     const int x = 12 + 8 * 82;
     Label("tool close", x, y, 80);
     for (int row = 0; row < 2; ++row)
         for (int state = 0; state < 3; ++state)
             FTheme.DrawCaptionButton(FPage, Sized(X0 + x + state * 18, Y0 + y + 16 + row * 24, 14, 14), 0, state == 1,
-                                    state == 2, row == 0, 2);
+                                     state == 2, row == 0, 2);
     return y + 68;
 }
 
@@ -217,8 +224,7 @@ int TGallery::ChecksAndProgress(int y)
     for (int check = 0; check < 2; ++check) {
         Label(check == 0 ? "radio on" : "radio off", 12, y + 62 + check * 20, 70);
         for (int state = 0; state < 4; ++state)
-            FTheme.DrawRadioButton(FPage, Sized(X0 + 90 + state * 26, Y0 + y + 60 + check * 20, 16, 16), state,
-                                  check);
+            FTheme.DrawRadioButton(FPage, Sized(X0 + 90 + state * 26, Y0 + y + 60 + check * 20, 16, 16), state, check);
     }
     // Labelled check boxes as the check box control lays them out.
     for (int i = 0; i < 3; ++i) {
@@ -235,8 +241,8 @@ int TGallery::ChecksAndProgress(int y)
         int Percent;
         bool Smooth;
         const char* Text;
-    } bars[] = {{0, false, "0 %"}, {5, false, "5 %"}, {50, false, "50 %"}, {100, false, "100 %"},
-                {60, true, "60 % smooth"}};
+    } bars[] = {
+        {0, false, "0 %"}, {5, false, "5 %"}, {50, false, "50 %"}, {100, false, "100 %"}, {60, true, "60 % smooth"}};
     for (int i = 0; i < 5; ++i) {
         const int bx = X0 + px + (i % 2) * 225;
         const int by = Y0 + y + (i / 2) * 32;
@@ -391,7 +397,7 @@ int TGallery::Panels(int y)
     for (int glyph = 0; glyph < 3; ++glyph)
         for (int state = 0; state < 3; ++state)
             FTheme.DrawSmallButton(FPage, Sized(X0 + 440 + glyph * 70 + state * 20, Y0 + y + 20, 17, 17),
-                                  glyph == 2 ? 1 : 0, state, glyph == 1);
+                                   glyph == 2 ? 1 : 0, state, glyph == 1);
     return y + 100;
 }
 
@@ -449,7 +455,8 @@ int TGallery::Tabs(int y)
     const char* names[] = {"General", "Colours", "About"};
     for (int i = 0; i < 3; ++i) {
         const bool current = i == 0;
-        const RECT tab = current ? Sized(X0 + px + 2 + i * 64, Y0 + y, 64, 23) : Sized(X0 + px + 2 + i * 64, Y0 + y + 3, 62, 19);
+        const RECT tab =
+            current ? Sized(X0 + px + 2 + i * 64, Y0 + y, 64, 23) : Sized(X0 + px + 2 + i * 64, Y0 + y + 3, 62, 19);
         FTheme.DrawTab(FPage, tab, 0, current ? 1 : 0);
         FPage.Font().SetName("Tahoma");
         FPage.Font().SetSize(8);

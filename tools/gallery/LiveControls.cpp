@@ -92,7 +92,7 @@ private:
     std::vector<TLabel> Labels;
     std::vector<TNgButton*> Focused;
 };
-} // namespace
+}  // namespace
 
 void DrawLiveControls(TKsBitmap& page, int left, int top, int deltaHue)
 {

@@ -5,9 +5,9 @@
 #include "framework/Application.h"
 #include "framework/Bitmap.h"
 #include "framework/Stream.h"
+#include "theme/NgLuna.h"
 #include "tools/gallery/GalleryPage.h"
 #include "tools/gallery/LiveControls.h"
-#include "theme/NgLuna.h"
 
 #include <cstdio>
 #include <vector>

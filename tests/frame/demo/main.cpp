@@ -44,7 +44,7 @@ void Apply(TNgForm& frame, const char* option)
     }
 }
 
-} // namespace
+}  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {

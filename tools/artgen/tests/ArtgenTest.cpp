@@ -8,14 +8,21 @@
 
 namespace {
 
-uint32_t U32(const Bytes& b, size_t at) { return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | uint32_t(b[at + 3]) << 24; }
-unsigned U16(const Bytes& b, size_t at) { return b[at] | b[at + 1] << 8; }
+uint32_t U32(const Bytes& b, size_t at)
+{
+    return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | uint32_t(b[at + 3]) << 24;
+}
+unsigned U16(const Bytes& b, size_t at)
+{
+    return b[at] | b[at + 1] << 8;
+}
 
 const std::map<std::string, Bytes>& Files()
 {
     static const std::map<std::string, Bytes> files = [] {
         std::map<std::string, Bytes> m;
-        for (const ArtFile& f : BuildArtSet()) m[f.name] = f.bytes;
+        for (const ArtFile& f : BuildArtSet())
+            m[f.name] = f.bytes;
         return m;
     }();
     return files;
@@ -46,7 +53,8 @@ struct Bitmap {
     Rgb At(int x, int y) const
     {
         const size_t row = bitsAt + size_t(height - 1 - y) * Stride();
-        if (bits == 24) return Rgb(raw[row + 3 * x + 2], raw[row + 3 * x + 1], raw[row + 3 * x]);
+        if (bits == 24)
+            return Rgb(raw[row + 3 * x + 2], raw[row + 3 * x + 1], raw[row + 3 * x]);
         const int index = x % 2 == 0 ? raw[row + x / 2] >> 4 : raw[row + x / 2] & 15;
         const size_t p = paletteAt + 4 * size_t(index);
         return Rgb(raw[p + 2], raw[p + 1], raw[p]);
@@ -56,7 +64,8 @@ struct Bitmap {
     {
         int n = 0;
         for (int y = top; y < bottom; ++y)
-            for (int x = left; x < right; ++x) n += Keyed(x, y);
+            for (int x = left; x < right; ++x)
+                n += Keyed(x, y);
         return n;
     }
 };
@@ -132,11 +141,14 @@ TEST_CASE("the gauge strip follows the gauge drawing rule")
         for (int y = 0; y < 16; ++y) {
             const bool bar = y == 3 || y == 7 || y == 11 || y == 15;
             bool filled = false;
-            for (int i = 0; i < k; ++i) filled = filled || fillRows[i] == y;
+            for (int i = 0; i < k; ++i)
+                filled = filled || fillRows[i] == y;
             for (int x = 0; x < 16; ++x) {
                 Rgb want = kKey;
-                if (x == 1 || x == 14 || (bar && x > 1 && x < 14)) want = grey;
-                else if (filled && x > 1 && x < 14) want = fill;
+                if (x == 1 || x == 14 || (bar && x > 1 && x < 14))
+                    want = grey;
+                else if (filled && x > 1 && x < 14)
+                    want = fill;
                 if (strip.At(16 * k + x, y) != want) {
                     CHECK_MESSAGE(false, "pixel " << x << "," << y);
                     break;
@@ -158,7 +170,8 @@ TEST_CASE("glyph bitmaps are drawn on the key colour")
         for (int y = 0; y < 16; ++y)
             for (int x = 16; x < 32; ++x) {
                 const Rgb c = strip.At(x, y);
-                if (c != kKey) CHECK((c.r == c.g && c.g == c.b));
+                if (c != kKey)
+                    CHECK((c.r == c.g && c.g == c.b));
             }
     }
     for (const char* name : {"CLOSE", "MINIMIZE", "MAXIMIZE", "RESTORE", "ROLLUP", "TRAY"}) {
@@ -196,7 +209,8 @@ void CheckFrameAndButtons(const Bitmap& atlas)
     CHECK(atlas.KeyedIn(66, 19, 69, 49) == 0);
     CHECK(atlas.KeyedIn(130, 19, 132, 49) == 0);
     CHECK(atlas.KeyedIn(66, 49, 132, 51) == 0);
-    for (int y : {70, 100, 130, 160, 190, 220, 250, 280}) CHECK(atlas.KeyedIn(0, y, 63, y + 21) == 0);
+    for (int y : {70, 100, 130, 160, 190, 220, 250, 280})
+        CHECK(atlas.KeyedIn(0, y, 63, y + 21) == 0);
     CHECK(atlas.KeyedIn(66, 70, 108, 84) == 0);
 }
 
@@ -207,7 +221,8 @@ void CheckNineSlice(const Bitmap& atlas, int left, int top, int right, int botto
     INFO("piece at " << left << "," << top);
     int inCorners = 0;
     for (int y : {top, bottom - 4})
-        for (int x : {left, right - 4}) inCorners += atlas.KeyedIn(x, y, x + 4, y + 4);
+        for (int x : {left, right - 4})
+            inCorners += atlas.KeyedIn(x, y, x + 4, y + 4);
     CHECK(atlas.KeyedIn(left, top, right, bottom) == inCorners);
     CHECK(atlas.Keyed(left, top));
     CHECK(atlas.Keyed(right - 1, top));
@@ -221,7 +236,8 @@ TEST_CASE("active atlas: keyed and opaque areas")
 {
     const Bitmap atlas(File("XP_MAIN.bmp"));
     CheckFrameAndButtons(atlas);
-    for (int y : {100, 130, 160, 190, 220}) CheckNineSlice(atlas, 70, y, 143, y + 21, true);
+    for (int y : {100, 130, 160, 190, 220})
+        CheckNineSlice(atlas, 70, y, 143, y + 21, true);
     // Menu-bar glyphs are stretched opaque.
     CHECK(atlas.KeyedIn(0, 310, 57, 367) == 0);
     // Cells copied with per-pixel alpha: keyed around, painted inside.
@@ -276,5 +292,6 @@ TEST_CASE("inactive atlas: keyed and opaque areas")
 TEST_CASE("painting twice gives the same bytes")
 {
     const std::vector<ArtFile> again = BuildArtSet();
-    for (const ArtFile& f : again) CHECK(f.bytes == File(f.name));
+    for (const ArtFile& f : again)
+        CHECK(f.bytes == File(f.name));
 }
