@@ -42,12 +42,9 @@ TfrmAbout::TfrmAbout(TComponent* owner) : TForm(owner) {}
 const TMethodTable* TfrmAbout::MethodTable() const
 {
     static const TMethodTable table = {
-        PUBLISHED_METHOD(TfrmAbout, FormCreate),
-        PUBLISHED_METHOD(TfrmAbout, FormKeyDown),
-        PUBLISHED_METHOD(TfrmAbout, FormClose),
-        PUBLISHED_METHOD(TfrmAbout, btnOKClick),
-        PUBLISHED_METHOD(TfrmAbout, lblWebsiteClick),
-        PUBLISHED_METHOD(TfrmAbout, lblEmailClick),
+        PUBLISHED_METHOD(TfrmAbout, FormCreate),      PUBLISHED_METHOD(TfrmAbout, FormKeyDown),
+        PUBLISHED_METHOD(TfrmAbout, FormClose),       PUBLISHED_METHOD(TfrmAbout, btnOKClick),
+        PUBLISHED_METHOD(TfrmAbout, lblWebsiteClick), PUBLISHED_METHOD(TfrmAbout, lblEmailClick),
     };
     return &table;
 }

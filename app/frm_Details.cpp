@@ -43,12 +43,9 @@ TfrmDetails::~TfrmDetails()
 const TMethodTable* TfrmDetails::MethodTable() const
 {
     static const TMethodTable table = {
-        PUBLISHED_METHOD(TfrmDetails, FormCreate),
-        PUBLISHED_METHOD(TfrmDetails, FormShow),
-        PUBLISHED_METHOD(TfrmDetails, FormKeyDown),
-        PUBLISHED_METHOD(TfrmDetails, FormClose),
-        PUBLISHED_METHOD(TfrmDetails, btnOKClick),
-        PUBLISHED_METHOD(TfrmDetails, chkAlwaysOnTopClick),
+        PUBLISHED_METHOD(TfrmDetails, FormCreate),  PUBLISHED_METHOD(TfrmDetails, FormShow),
+        PUBLISHED_METHOD(TfrmDetails, FormKeyDown), PUBLISHED_METHOD(TfrmDetails, FormClose),
+        PUBLISHED_METHOD(TfrmDetails, btnOKClick),  PUBLISHED_METHOD(TfrmDetails, chkAlwaysOnTopClick),
     };
     return &table;
 }

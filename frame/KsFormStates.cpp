@@ -6,8 +6,8 @@
 #include "frame/KsItems.h"
 #include "framework/Application.h"
 #include "framework/Bitmap.h"
-#include "framework/Icon.h"
 #include "framework/Form.h"
+#include "framework/Icon.h"
 #include "framework/ImageList.h"
 #include "framework/ScopeGuard.h"
 #include "framework/Strings.h"
@@ -28,9 +28,9 @@ TImageList& SystemMenuImages()
 {
     static TOwned<TImageList> images = [] {
         auto list = MakeOwned<TImageList>(nullptr);
-        const char* names[] = {RESOURCE_NAME(RES_KSE_CLOSE), RESOURCE_NAME(RES_KSE_MINIMIZE),
+        const char* names[] = {RESOURCE_NAME(RES_KSE_CLOSE),    RESOURCE_NAME(RES_KSE_MINIMIZE),
                                RESOURCE_NAME(RES_KSE_MAXIMIZE), RESOURCE_NAME(RES_KSE_RESTORE),
-                               RESOURCE_NAME(RES_KSE_ROLLUP), RESOURCE_NAME(RES_KSE_TRAY)};
+                               RESOURCE_NAME(RES_KSE_ROLLUP),   RESOURCE_NAME(RES_KSE_TRAY)};
         for (const char* name : names) {
             TOwned<TBitmap> bitmap = MakeOwned<TBitmap>();
             bitmap->LoadFromResourceName(GetModuleHandleA(nullptr), name);
@@ -108,7 +108,7 @@ void CopyTip(NOTIFYICONDATAA& data, const std::string& text)
     std::strncpy(data.szTip, text.c_str(), sizeof(data.szTip) - 1);
 }
 
-} // namespace
+}  // namespace
 
 void TKsCustomForm::ApplicationCoupling(bool join)
 {
@@ -441,12 +441,8 @@ void TKsCustomForm::TrayWindowProc(TMessage& message)
         return;
     }
     switch (message.Msg) {
-    case WM_QUERYENDSESSION:
-        message.Result = 1;
-        return;
-    case WM_ENDSESSION:
-        RemoveTrayIcon();
-        break;
+    case WM_QUERYENDSESSION: message.Result = 1; return;
+    case WM_ENDSESSION: RemoveTrayIcon(); break;
     case KM_TRAYICON:
         if (message.LParam == WM_LBUTTONDBLCLK)
             Restore();

@@ -107,7 +107,7 @@ TCaptionFonts& CaptionFonts()
     return fonts;
 }
 
-} // namespace
+}  // namespace
 
 HFONT KsCaptionFont()
 {

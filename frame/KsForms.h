@@ -61,8 +61,8 @@ enum TKsFrameZone {
 enum : UINT {
     KM_CAPTIONREFRESH = 1389,  // wParam 13: put WS_CAPTION back; then repaint
     KM_MAXIMIZE = 1390,
-    KM_TRAYICON = 1388,        // the frame's own tray icon's callback
-    KM_ISBLENDED = 1591,       // a skinned control asks its form: 1 when blended
+    KM_TRAYICON = 1388,   // the frame's own tray icon's callback
+    KM_ISBLENDED = 1591,  // a skinned control asks its form: 1 when blended
     KM_RESERVED = 1592,
 };
 

@@ -18,7 +18,7 @@ POINT PointOf(LPARAM lParam)
     return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
 }
 
-} // namespace
+}  // namespace
 
 void TKsCustomForm::WMNCCalcSize(TMessage& message)
 {

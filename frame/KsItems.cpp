@@ -4,8 +4,8 @@
 #include "framework/Application.h"
 #include "framework/ClassBuilder.h"
 #include "framework/Exceptions.h"
-#include "framework/ScopeGuard.h"
 #include "framework/ImageList.h"
+#include "framework/ScopeGuard.h"
 #include "framework/Strings.h"
 #include "framework/UtilityWindow.h"
 #include "resources/resource.h"
@@ -31,9 +31,7 @@ IMPLEMENT_CLASS(TKsCustomItem)
     Event("OnClick", &C::OnClick);
 }
 
-IMPLEMENT_CLASS(TKsItemView)
-{
-}
+IMPLEMENT_CLASS(TKsItemView) {}
 
 namespace {
 
@@ -107,7 +105,7 @@ bool IsNonClientButton(UINT message)
     return message >= WM_NCLBUTTONDOWN && message <= WM_NCMBUTTONDBLCLK;
 }
 
-} // namespace
+}  // namespace
 
 const LOGFONTA& KsMenuLogFont()
 {
@@ -443,8 +441,8 @@ RECT TKsItemView::GetItemRect(const TKsCustomItem* child)
         int width = 0;
         int height = 0;
         item->MeasureItem(FBitmap, *this, width, height);
-        RECT rect = FHorizontal ? RECT{offset, 0, offset + width, content.cy}
-                                : RECT{0, offset, content.cx, offset + height};
+        RECT rect =
+            FHorizontal ? RECT{offset, 0, offset + width, content.cy} : RECT{0, offset, content.cx, offset + height};
         offset += FHorizontal ? width : height;
         if (item == child) {
             OffsetRect(&rect, FPaintOrigin.x, FPaintOrigin.y);
@@ -645,8 +643,7 @@ bool TKsItemView::HandleKey(MSG& msg)
     const bool popup = !FIsMenuBar;
     switch (msg.wParam) {
     case VK_TAB:
-    case VK_SPACE:
-        return true;
+    case VK_SPACE: return true;
     case VK_RETURN: {
         TKsCustomItem* chosen = FSelected;
         if (!chosen)
@@ -658,9 +655,7 @@ bool TKsItemView::HandleKey(MSG& msg)
         return true;
     }
     case VK_MENU:
-    case VK_F10:
-        CloseAll();
-        return true;
+    case VK_F10: CloseAll(); return true;
     case VK_ESCAPE:
         if (FParentView)
             FParentView->FSubmenuOpen = false;
@@ -699,9 +694,7 @@ bool TKsItemView::HandleKey(MSG& msg)
         else
             OpenSubmenu();
         return true;
-    default:
-        TranslateMessage(&msg);
-        return true;
+    default: TranslateMessage(&msg); return true;
     }
 }
 

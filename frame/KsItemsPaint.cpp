@@ -65,10 +65,11 @@ void DrawSubmenuArrow(TKsBitmap& bitmap, const RECT& row, uint32_t fill, uint32_
     DrawFrameControl(glyph.DC(), &box, DFC_MENU, DFCS_MENUARROW);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            bitmap.SetPixel(area.left + x, area.top + y, glyph.GetPixel(x, y) == MakeColor(255, 255, 255, 0) ? fill : ink);
+            bitmap.SetPixel(area.left + x, area.top + y,
+                            glyph.GetPixel(x, y) == MakeColor(255, 255, 255, 0) ? fill : ink);
 }
 
-} // namespace
+}  // namespace
 
 void TKsCustomItem::MeasureItem(TKsBitmap* bitmap, TKsItemView& view, int& width, int& height)
 {

@@ -2,17 +2,11 @@
 
 #include "framework/ClassBuilder.h"
 
-IMPLEMENT_CLASS(TKsPopupView)
-{
-}
+IMPLEMENT_CLASS(TKsPopupView) {}
 
-IMPLEMENT_CLASS(TKsPopupForm)
-{
-}
+IMPLEMENT_CLASS(TKsPopupForm) {}
 
-IMPLEMENT_CLASS(TKsPopupWindow)
-{
-}
+IMPLEMENT_CLASS(TKsPopupWindow) {}
 
 void TKsPopupView::Repaint()
 {
@@ -51,8 +45,7 @@ void TKsPopupForm::PaintClassicFrame(TKsBitmap& bitmap)
     if (!FView || !FView->Item())
         return;
     const SIZE size = FrameSize();
-    const std::pair<TColor, TColor> rings[] = {
-        {clBtnFace, clBlack}, {clBtnHighlight, clBtnShadow}, {clMenu, clMenu}};
+    const std::pair<TColor, TColor> rings[] = {{clBtnFace, clBlack}, {clBtnHighlight, clBtnShadow}, {clMenu, clMenu}};
     RECT ring{0, 0, size.cx, size.cy};
     for (const auto& [topLeft, bottomRight] : rings) {
         bitmap.DrawEdge(ring, ColorToPixel(topLeft), ColorToPixel(bottomRight));

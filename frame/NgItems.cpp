@@ -44,7 +44,7 @@ TNgMenuItemData ItemData(TNgItem& item)
     return data;
 }
 
-} // namespace
+}  // namespace
 
 TNgItem::~TNgItem()
 {

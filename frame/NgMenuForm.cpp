@@ -4,13 +4,9 @@
 #include "theme/NgEngine.h"
 #include "theme/NgThemes.h"
 
-IMPLEMENT_CLASS(TNgPopupForm)
-{
-}
+IMPLEMENT_CLASS(TNgPopupForm) {}
 
-IMPLEMENT_CLASS(TNgPopupWindow)
-{
-}
+IMPLEMENT_CLASS(TNgPopupWindow) {}
 
 TNgThemeEngine* TNgPopupForm::ThemeEngine() const
 {

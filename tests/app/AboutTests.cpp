@@ -25,7 +25,7 @@ bool IsTopmost(HWND window)
     return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
 
-} // namespace
+}  // namespace
 
 TEST_CASE("About... runs the box modally; Escape, OK and the close button end it and the meter frees it")
 {

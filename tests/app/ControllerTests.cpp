@@ -210,7 +210,7 @@ int32_t NestingProbe(uint16_t)
         NestingForm->tmQuorvelTimer(nullptr);
     return 42;
 }
-} // namespace
+}  // namespace
 
 TEST_CASE("A tick does not run again from a loop nested in it")
 {

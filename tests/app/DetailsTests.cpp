@@ -38,7 +38,7 @@ void DoubleClickTray(TfrmQuorvel* form)
     SendMessageA(form->VxTrayIcon->WindowHandle(), TrayCallbackMessage, 0, WM_LBUTTONDBLCLK);
 }
 
-} // namespace
+}  // namespace
 
 TEST_CASE("The details window shows the last sample, hidden or not")
 {

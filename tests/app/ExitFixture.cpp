@@ -47,7 +47,7 @@ void CALLBACK GiveUp(HWND, UINT, UINT_PTR id, DWORD)
         PostQuitMessage(99);
 }
 
-} // namespace
+}  // namespace
 
 TExitFixture::TExitFixture()
 {

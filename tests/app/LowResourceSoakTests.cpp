@@ -49,12 +49,12 @@ struct TSoak {
 
 int WarningBoxes()
 {
-    return static_cast<int>(std::count_if(
-        TBoxRecorder::Boxes().begin(), TBoxRecorder::Boxes().end(),
-        [](const TBoxRecorder::TBox& box) { return box.Caption == "Low Resources"; }));
+    return static_cast<int>(
+        std::count_if(TBoxRecorder::Boxes().begin(), TBoxRecorder::Boxes().end(),
+                      [](const TBoxRecorder::TBox& box) { return box.Caption == "Low Resources"; }));
 }
 
-} // namespace
+}  // namespace
 
 TEST_CASE("Low-resources soak: 1,000 ticks of failing icons and boxes, and the meter holds")
 {

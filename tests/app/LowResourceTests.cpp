@@ -182,8 +182,7 @@ TEST_CASE("Exit chosen while a box is open ends the box's loop and then the prog
     TExitFixture f;
     f.RightClickAfter(100);
     // A real box, whose own loop ends when it takes the quit message.
-    TScopedOverride<TApplication::TMessageBoxFunction> realBox(Application->MessageBoxFunction,
-                                                               ::MessageBoxA);
+    TScopedOverride<TApplication::TMessageBoxFunction> realBox(Application->MessageBoxFunction, ::MessageBoxA);
     Application->MessageBox("Choose Exit from the tray menu", TExitFixture::BoxCaption, MB_OK);
     CHECK_FALSE(TExitFixture::GaveUp);
     MSG quit;

@@ -108,7 +108,7 @@ void CALLBACK RunModalAction(HWND, UINT, UINT_PTR id, DWORD)
     std::function<void()> action = std::move(ModalAction);
     action();
 }
-} // namespace
+}  // namespace
 
 void ChooseAbout(TfrmQuorvel* form, std::function<void()> action)
 {
@@ -198,8 +198,7 @@ void DeleteValue(const std::string& keyPath, const std::string& name)
 bool SetKeyWritable(const std::string& path, bool writable)
 {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, READ_CONTROL | WRITE_DAC, &key) !=
-        ERROR_SUCCESS)
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, READ_CONTROL | WRITE_DAC, &key) != ERROR_SUCCESS)
         return false;
     SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
     PSID everyone = nullptr;

@@ -29,7 +29,6 @@ std::string String(const std::string& key, const char* name)
     return value;
 }
 
-
 }  // namespace
 
 TEST_CASE("Settings at start")
@@ -106,8 +105,7 @@ TEST_CASE("The two switches write the registry")
         TFailingRegistry registry;
         TFailingRegistry::Deletes().Always = true;
         // As the menu delivers a chosen item: an error would reach the box.
-        PostMessageA(TPopupMenu::PopupListWindow(), WM_COMMAND,
-                     f.Form->pmiRunOnWindowsStartup->Command(), 0);
+        PostMessageA(TPopupMenu::PopupListWindow(), WM_COMMAND, f.Form->pmiRunOnWindowsStartup->Command(), 0);
         PumpFor(200);
         CHECK(TFailingRegistry::Deletes().Failures == 1);
         CHECK(ValueType(RunPath(), TestRunName) == REG_SZ);

@@ -2,7 +2,6 @@
 #include "tests/support/GdiCount.h"
 #include "tests/support/MessagePump.h"
 
-#include "framework/PopupMenu.h"
 #include "app/frm_About.h"
 #include "app/frm_Details.h"
 #include "controls/NgButtons.h"
@@ -10,6 +9,7 @@
 #include "frame/NgForms.h"
 #include "framework/Label.h"
 #include "framework/MenuItem.h"
+#include "framework/PopupMenu.h"
 #include "framework/Strings.h"
 #include "framework/Timer.h"
 #include "tray/VxTrayIcon.h"
@@ -81,21 +81,15 @@ void DetailsCycle(TfrmQuorvel* form, int cycle)
         SendMessageA(form->VxTrayIcon->WindowHandle(), TrayCallbackMessage, 0, WM_LBUTTONDBLCLK);
     REQUIRE(WaitFor([] { return frmDetails->Visible(); }, 5000));
     switch (cycle % 3) {
-    case 0:
-        PostKey(frmDetails->btnOK->Handle(), WM_KEYDOWN, VK_ESCAPE);
-        break;
-    case 1:
-        frmDetails->btnOK->Click();
-        break;
-    default:
-        frmDetails->NgForm->CloseForm();
-        break;
+    case 0: PostKey(frmDetails->btnOK->Handle(), WM_KEYDOWN, VK_ESCAPE); break;
+    case 1: frmDetails->btnOK->Click(); break;
+    default: frmDetails->NgForm->CloseForm(); break;
     }
     REQUIRE(WaitFor([] { return !frmDetails->Visible(); }, 5000));
     REQUIRE(form->pmiDetails->Enabled());
 }
 
-} // namespace
+}  // namespace
 
 TEST_CASE("Soak: 300 details and 100 About windows, then 10,000 ticks on the open details window")
 {

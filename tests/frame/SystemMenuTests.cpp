@@ -140,19 +140,19 @@ bool Same(const RECT& a, const RECT& b)
     return EqualRect(&a, &b) != FALSE;
 }
 
-} // namespace
+}  // namespace
 
 TEST_CASE_FIXTURE(TMenuFixture, "the system menu holds the entries of the state and the border icons")
 {
     const std::string close = "&Close/0/Alt+F4";
-    CHECK(Entries(*Frame) == std::vector<std::string>{"Mi&nimize/1", "Ma&ximize/2", "Ro&llup/4",
-                                                      "Minimize to &Tray/5", "-/-1", close});
+    CHECK(Entries(*Frame) ==
+          std::vector<std::string>{"Mi&nimize/1", "Ma&ximize/2", "Ro&llup/4", "Minimize to &Tray/5", "-/-1", close});
     Frame->SetWindowState(kwsMaximized);
-    CHECK(Entries(*Frame) == std::vector<std::string>{"&Restore/3", "Mi&nimize/1", "Ro&llup/4",
-                                                      "Minimize to &Tray/5", "-/-1", close});
+    CHECK(Entries(*Frame) ==
+          std::vector<std::string>{"&Restore/3", "Mi&nimize/1", "Ro&llup/4", "Minimize to &Tray/5", "-/-1", close});
     Frame->SetWindowState(kwsRollup);
-    CHECK(Entries(*Frame) == std::vector<std::string>{"&Restore/3", "Mi&nimize/1", "Ma&ximize/2",
-                                                      "Minimize to &Tray/5", "-/-1", close});
+    CHECK(Entries(*Frame) ==
+          std::vector<std::string>{"&Restore/3", "Mi&nimize/1", "Ma&ximize/2", "Minimize to &Tray/5", "-/-1", close});
     for (TKsWindowState state : {kwsMinimized, kwsTray}) {
         Frame->SetWindowState(state);
         CHECK(Entries(*Frame) == std::vector<std::string>{"&Restore/3", "-/-1", close});
@@ -167,40 +167,49 @@ TEST_CASE_FIXTURE(TMenuFixture, "the system menu holds the entries of the state 
 TEST_CASE_FIXTURE(TMenuFixture, "the keyboard walks the open menu, wrapping and skipping the separator")
 {
     HWND popup = nullptr;
-    RunMenu(*Frame, {
-        [&](TKsItemView& view) {
-            popup = view.Window();
-            // A top-most tool window that left the form active, at the client origin.
-            CHECK((GetWindowLongA(popup, GWL_EXSTYLE) & (WS_EX_TOPMOST | WS_EX_TOOLWINDOW)) ==
-                  (WS_EX_TOPMOST | WS_EX_TOOLWINDOW));
-            CHECK(GetActiveWindow() != popup);
-            POINT origin{0, 0};
-            ClientToScreen(Window, &origin);
-            RECT rect;
-            GetWindowRect(popup, &rect);
-            CHECK(rect.left == origin.x);
-            CHECK(rect.top == origin.y);
-            // The 4-pixel shadow darkens the form beside the menu, except
-            // in its top 4 rows.
-            TWindowDC screen(nullptr);
-            auto red = [&](int x, int y) { return GetRValue(GetPixel(screen.Get(), x, y)); };
-            const int background = red(rect.right + 2, rect.bottom - 10);
-            CHECK(std::abs(red(rect.right - 2, rect.bottom - 10) - (0x5F * 176 + background * 79) / 255) <= 8);
-            CHECK(std::abs(red(rect.right - 2, rect.top + 1) - background) <= 3);
-            CHECK(std::abs(red(rect.left + 20, rect.bottom - 2) - (0x5F * 176 + background * 79) / 255) <= 8);
-        },
-        ExpectSelected("Mi&nimize"), Key(VK_UP), ExpectSelected("&Close"), Key(VK_DOWN),
-        ExpectSelected("Mi&nimize"), Key(VK_DOWN), Key(VK_DOWN), Key(VK_DOWN), ExpectSelected("Minimize to &Tray"),
-        Key(VK_DOWN), ExpectSelected("&Close"),
-        // A second request while the menu is open leaves its tree alone.
-        [&](TKsItemView& view) {
-            TKsCustomItem* tree = Frame->SystemMenu();
-            Frame->ShowSystemMenu();
-            CHECK(Frame->SystemMenu() == tree);
-            CHECK(TKsItemView::TrackingView() == &view);
-        },
-        Key(VK_ESCAPE),
-    });
+    RunMenu(*Frame,
+            {
+                [&](TKsItemView& view) {
+                    popup = view.Window();
+                    // A top-most tool window that left the form active, at the client origin.
+                    CHECK((GetWindowLongA(popup, GWL_EXSTYLE) & (WS_EX_TOPMOST | WS_EX_TOOLWINDOW)) ==
+                          (WS_EX_TOPMOST | WS_EX_TOOLWINDOW));
+                    CHECK(GetActiveWindow() != popup);
+                    POINT origin{0, 0};
+                    ClientToScreen(Window, &origin);
+                    RECT rect;
+                    GetWindowRect(popup, &rect);
+                    CHECK(rect.left == origin.x);
+                    CHECK(rect.top == origin.y);
+                    // The 4-pixel shadow darkens the form beside the menu, except
+                    // in its top 4 rows.
+                    TWindowDC screen(nullptr);
+                    auto red = [&](int x, int y) { return GetRValue(GetPixel(screen.Get(), x, y)); };
+                    const int background = red(rect.right + 2, rect.bottom - 10);
+                    CHECK(std::abs(red(rect.right - 2, rect.bottom - 10) - (0x5F * 176 + background * 79) / 255) <= 8);
+                    CHECK(std::abs(red(rect.right - 2, rect.top + 1) - background) <= 3);
+                    CHECK(std::abs(red(rect.left + 20, rect.bottom - 2) - (0x5F * 176 + background * 79) / 255) <= 8);
+                },
+                ExpectSelected("Mi&nimize"),
+                Key(VK_UP),
+                ExpectSelected("&Close"),
+                Key(VK_DOWN),
+                ExpectSelected("Mi&nimize"),
+                Key(VK_DOWN),
+                Key(VK_DOWN),
+                Key(VK_DOWN),
+                ExpectSelected("Minimize to &Tray"),
+                Key(VK_DOWN),
+                ExpectSelected("&Close"),
+                // A second request while the menu is open leaves its tree alone.
+                [&](TKsItemView& view) {
+                    TKsCustomItem* tree = Frame->SystemMenu();
+                    Frame->ShowSystemMenu();
+                    CHECK(Frame->SystemMenu() == tree);
+                    CHECK(TKsItemView::TrackingView() == &view);
+                },
+                Key(VK_ESCAPE),
+            });
     CHECK_FALSE(IsWindow(popup));
     CHECK(IsWindowVisible(Window));
     CHECK(Frame->WindowState() == kwsNormal);
@@ -333,12 +342,12 @@ TEST_CASE_FIXTURE(TMenuFixture, "minimize to tray hides the window behind its ow
     const HWND tray = Frame->TrayWindow();
     RunMenu([tray] { SendMessageA(tray, KM_TRAYICON, 0, WM_RBUTTONUP); },
             {[](TKsItemView& view) {
-                         RECT rect;
-                         GetWindowRect(view.Window(), &rect);
-                         CHECK(rect.left == 300);
-                         CHECK(rect.top == 300);
-                         CHECK(view.Item()->Items(0)->Caption() == "&Restore");
-                     },
+                 RECT rect;
+                 GetWindowRect(view.Window(), &rect);
+                 CHECK(rect.left == 300);
+                 CHECK(rect.top == 300);
+                 CHECK(view.Item()->Items(0)->Caption() == "&Restore");
+             },
              Key(VK_ESCAPE)});
     ParkCursor();
     SendMessageA(Frame->TrayWindow(), KM_TRAYICON, 0, WM_LBUTTONDBLCLK);

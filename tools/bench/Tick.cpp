@@ -9,13 +9,13 @@
 #include "app/frm_Details.h"
 #include "app/frm_Quorvel.h"
 #include "controls/NgProgress.h"
-#include "framework/Label.h"
-#include "framework/Strings.h"
-#include "resources/resource.h"
 #include "framework/Application.h"
 #include "framework/Finalization.h"
+#include "framework/Label.h"
 #include "framework/ScopeGuard.h"
+#include "framework/Strings.h"
 #include "framework/Timer.h"
+#include "resources/resource.h"
 #include "tools/bench/BenchData.h"
 
 #include <windows.h>
@@ -108,7 +108,7 @@ void BenchTick()
     std::fflush(stdout);
 }
 
-} // namespace
+}  // namespace
 
 int main()
 {

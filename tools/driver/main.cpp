@@ -19,27 +19,26 @@ namespace {
 
 const unsigned DefaultTimeoutMs = 30000;
 
-const char Usage[] =
-    "usage: driver COMMAND ARGS...\n"
-    "  mapping [TIMEOUT_MS]            wait for the published window, print it\n"
-    "  no-mapping [TIMEOUT_MS]         wait until the mapping is gone\n"
-    "  info HWND                       class, title, process, state, rect, client\n"
-    "                                  area, topmost, the class of its thread's focus\n"
-    "  windows PID                     the process's top-level windows\n"
-    "  find CLASS TITLE [PID [TIMEOUT_MS]]  wait for a top-level window (- = any)\n"
-    "  wait HWND CONDITION [TIMEOUT_MS]     iconic, not-iconic, foreground, visible,\n"
-    "                                       hidden, gone\n"
-    "  box HWND                        a message box's title, text, icon, buttons\n"
-    "  press HWND CAPTION              click a button of a message box\n"
-    "  send HWND MSG WPARAM LPARAM     SendMessage, print the result\n"
-    "  post HWND MSG WPARAM LPARAM     PostMessage\n"
-    "  minimize HWND                   ShowWindow SW_MINIMIZE\n"
-    "  size HWND WIDTH HEIGHT          SetWindowPos to that size, print the size it got\n"
-    "  foreground                      print the foreground window\n"
-    "  reg-exists KEY                  1 or 0 (HKEY_CURRENT_USER)\n"
-    "  reg-delete KEY                  delete the key and all below it\n"
-    "  reg-set KEY NAME TEXT           write a string value\n"
-    "  reg-delete-value KEY NAME\n";
+const char Usage[] = "usage: driver COMMAND ARGS...\n"
+                     "  mapping [TIMEOUT_MS]            wait for the published window, print it\n"
+                     "  no-mapping [TIMEOUT_MS]         wait until the mapping is gone\n"
+                     "  info HWND                       class, title, process, state, rect, client\n"
+                     "                                  area, topmost, the class of its thread's focus\n"
+                     "  windows PID                     the process's top-level windows\n"
+                     "  find CLASS TITLE [PID [TIMEOUT_MS]]  wait for a top-level window (- = any)\n"
+                     "  wait HWND CONDITION [TIMEOUT_MS]     iconic, not-iconic, foreground, visible,\n"
+                     "                                       hidden, gone\n"
+                     "  box HWND                        a message box's title, text, icon, buttons\n"
+                     "  press HWND CAPTION              click a button of a message box\n"
+                     "  send HWND MSG WPARAM LPARAM     SendMessage, print the result\n"
+                     "  post HWND MSG WPARAM LPARAM     PostMessage\n"
+                     "  minimize HWND                   ShowWindow SW_MINIMIZE\n"
+                     "  size HWND WIDTH HEIGHT          SetWindowPos to that size, print the size it got\n"
+                     "  foreground                      print the foreground window\n"
+                     "  reg-exists KEY                  1 or 0 (HKEY_CURRENT_USER)\n"
+                     "  reg-delete KEY                  delete the key and all below it\n"
+                     "  reg-set KEY NAME TEXT           write a string value\n"
+                     "  reg-delete-value KEY NAME\n";
 
 unsigned long Number(const std::string& text)
 {
