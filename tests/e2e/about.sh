@@ -9,14 +9,8 @@
 . "$(dirname "$0")/lib.sh"
 
 fresh_settings
-LOOK="python3 $E2E_ROOT/tests/e2e/window_look.py"
+LOOK="$WINDOW_LOOK"
 
-choose() {
-    xdotool mousemove $(( MENU_LEFT + 40 )) $(( $(item_top "$1") + H / 2 ))
-    sleep 0.3
-    xdotool click 1
-    driver wait "$MENU" gone 10000 >/dev/null || fail "the menu stayed open after choosing entry $1"
-}
 # about_item: "black" while "About..." is usable, "grey" while grayed.
 about_item() {
     top=$(item_top 8)

@@ -11,16 +11,9 @@
 . "$(dirname "$0")/lib.sh"
 
 fresh_settings
-LOOK="python3 $E2E_ROOT/tests/e2e/window_look.py"
+LOOK="$WINDOW_LOOK"
 ATLAS="$E2E_ROOT/resources/art/XP_MAIN.bmp"
 
-# choose INDEX: clicks the INDEX-th entry (from 0) of the open menu.
-choose() {
-    xdotool mousemove $(( MENU_LEFT + 40 )) $(( $(item_top "$1") + H / 2 ))
-    sleep 0.3
-    xdotool click 1
-    driver wait "$MENU" gone 10000 >/dev/null || fail "the menu stayed open after choosing entry $1"
-}
 # details_item: "black" while "Details..." is usable, "grey" while grayed,
 # read from the open menu.
 details_item() {

@@ -206,6 +206,17 @@ item_top() {
     echo $(( MENU_TOP + 3 + ($1 - separators) * H + separators * 4 ))
 }
 
+# choose INDEX: clicks the INDEX-th entry (from 0) of the open menu.
+choose() {
+    xdotool mousemove $(( MENU_LEFT + 40 )) $(( $(item_top "$1") + H / 2 ))
+    sleep 0.3
+    xdotool click 1
+    driver wait "$MENU" gone 10000 >/dev/null || fail "the menu stayed open after choosing entry $1"
+}
+
+# Reads pixels of a window picture (colours, text shades, block counts).
+WINDOW_LOOK="python3 $E2E_ROOT/tests/e2e/window_look.py"
+
 # No copy of the program may run in this prefix before a test starts, and
 # nothing an interrupted test changed may linger.
 driver no-mapping 30000 || fail "a copy of Quorvel is already running in $WINEPREFIX"

@@ -20,13 +20,6 @@ trace_count() {
     grep -ac "$1" "$TRACE"
 }
 
-# choose INDEX: clicks the INDEX-th entry (from 0) of the ten.
-choose() {
-    xdotool mousemove $(( MENU_LEFT + 40 )) $(( $(item_top "$1") + H / 2 ))
-    sleep 0.3
-    xdotool click 1
-    driver wait "$MENU" gone 10000 >/dev/null || fail "the menu stayed open after choosing entry $1"
-}
 
 TRACE="$TMP_DIR/trace.txt"
 trace_calls "shell32.Shell_NotifyIconA;user32.RegisterWindowMessageA;user32.DrawTextExA"
