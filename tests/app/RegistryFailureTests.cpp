@@ -10,20 +10,6 @@ namespace {
 
 const char TestKey[] = "\\Software\\QuorvelTest";
 
-int ReadInteger(const std::string& key, const std::string& name)
-{
-    TRegistry registry(KEY_READ);
-    REQUIRE(registry.OpenKey(key, false));
-    return registry.ReadInteger(name);
-}
-
-std::string ReadString(const std::string& key, const std::string& name)
-{
-    TRegistry registry(KEY_READ);
-    REQUIRE(registry.OpenKey(key, false));
-    return registry.ReadString(name);
-}
-
 }  // namespace
 
 TEST_CASE("where access rights are enforced, a write that must not overwrite can still see the value")

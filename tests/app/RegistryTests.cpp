@@ -23,20 +23,6 @@ DWORD ValueType(const std::string& key, const std::string& name)
     return type;
 }
 
-int ReadInteger(const std::string& key, const std::string& name)
-{
-    TRegistry registry(KEY_READ);
-    REQUIRE(registry.OpenKey(key, false));
-    return registry.ReadInteger(name);
-}
-
-std::string ReadString(const std::string& key, const std::string& name)
-{
-    TRegistry registry(KEY_READ);
-    REQUIRE(registry.OpenKey(key, false));
-    return registry.ReadString(name);
-}
-
 }  // namespace
 
 TEST_CASE("registry class: paths from the root and from the current key")

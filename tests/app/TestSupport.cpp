@@ -1,7 +1,10 @@
 #include "tests/app/TestSupport.h"
 
+#include "framework/Registry.h"
 #include "framework/Strings.h"
 #include "tests/support/RegistryTree.h"
+
+#include <doctest/doctest.h>
 
 std::string ExeFolder()
 {
@@ -68,4 +71,18 @@ BOOL WINAPI TShellRunRecorder::Record(SHELLEXECUTEINFOA* info)
     call.directory = info->lpDirectory ? info->lpDirectory : "";
     ++call.calls;
     return call.calls == 1;
+}
+
+int ReadInteger(const std::string& key, const std::string& name)
+{
+    TRegistry registry(KEY_READ);
+    REQUIRE(registry.OpenKey(key, false));
+    return registry.ReadInteger(name);
+}
+
+std::string ReadString(const std::string& key, const std::string& name)
+{
+    TRegistry registry(KEY_READ);
+    REQUIRE(registry.OpenKey(key, false));
+    return registry.ReadString(name);
 }

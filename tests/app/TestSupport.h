@@ -27,6 +27,11 @@ private:
     std::string FPath;
 };
 
+// A value read back from HKEY_CURRENT_USER, for checking what was written;
+// the key (from the root) must exist.
+int ReadInteger(const std::string& key, const std::string& name);
+std::string ReadString(const std::string& key, const std::string& name);
+
 // A plain visible top-level window of the test's thread.
 class TTestWindow {
 public:
