@@ -8,8 +8,6 @@ set -u
 QUORVEL_ROOT=$(cd "$(dirname "$0")/../.." && pwd)
 . "$QUORVEL_ROOT/scripts/env"
 gallery32=${1:-}
-# Wine's drive Z: is the root of this file system.
-windows_path() { printf 'Z:%s\n' "$1" | tr / '\\'; }
 
 if ! has_x86_64; then
     echo "skipped: no 64-bit Wine or x86-64 MinGW here"
