@@ -74,3 +74,17 @@ double Now()
     QueryPerformanceCounter(&count);
     return static_cast<double>(count.QuadPart) / frequency;
 }
+
+namespace {
+std::vector<std::pair<std::string, double>> Rates;
+}
+
+void RecordRate(const std::string& name, double mpixPerSecond)
+{
+    Rates.emplace_back(name, mpixPerSecond);
+}
+
+const std::vector<std::pair<std::string, double>>& RecordedRates()
+{
+    return Rates;
+}

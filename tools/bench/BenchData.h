@@ -4,6 +4,8 @@
 #include "theme/KsBitmap.h"
 
 #include <cstdint>
+#include <string>
+#include <utility>
 #include <vector>
 
 // Deterministic pseudo-random numbers (xorshift).
@@ -32,3 +34,9 @@ bool LoadAtlas(TKsBitmap& atlas, const char* name, int width, int height);
 
 // Seconds from the high-resolution counter.
 double Now();
+
+// Every rate of the run in Mpix/s, figures measured in time included (as
+// the pixels they put on the screen per second), for the ratios to memcpy
+// printed at the end of the run.
+void RecordRate(const std::string& name, double mpixPerSecond);
+const std::vector<std::pair<std::string, double>>& RecordedRates();

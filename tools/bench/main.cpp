@@ -52,15 +52,12 @@ double BestSeconds(const std::function<void()>& prepare, const std::function<voi
     return best;
 }
 
-// Every rate measured, for the ratios to memcpy at the end.
-std::vector<std::pair<std::string, double>> Rates;
-
 void Print(const std::string& name, double value, const char* unit)
 {
     std::printf("%s %.1f %s\n", name.c_str(), value, unit);
     std::fflush(stdout);
     if (std::strcmp(unit, "Mpix/s") == 0)
-        Rates.emplace_back(name, value);
+        RecordRate(name, value);
 }
 
 // Each rate over memcpy's in the same run: the "/cached" ones over
@@ -68,14 +65,14 @@ void Print(const std::string& name, double value, const char* unit)
 void PrintRatios()
 {
     auto rateOf = [](const std::string& name) {
-        for (const auto& [rateName, rate] : Rates)
+        for (const auto& [rateName, rate] : RecordedRates())
             if (rateName == name)
                 return rate;
         return 0.0;
     };
     const double memcpyRate = rateOf("memcpy");
     const double cachedRate = rateOf("memcpy/cached");
-    for (const auto& [name, rate] : Rates) {
+    for (const auto& [name, rate] : RecordedRates()) {
         const bool cached = name.size() > 7 && name.compare(name.size() - 7, 7, "/cached") == 0;
         const double base = cached ? cachedRate : memcpyRate;
         if (name.compare(0, 6, "memcpy") == 0 || base <= 0)
@@ -236,7 +233,7 @@ void BenchChangeHue()
     });
     Print("ChangeHue", fast * 1000, "ms");
     const double pixels = double(active->Width()) * active->Height() + double(inactive->Width()) * inactive->Height();
-    Rates.emplace_back("ChangeHue", Mpix(pixels, fast));
+    RecordRate("ChangeHue", Mpix(pixels, fast));
 
     auto direct = [](TKsBitmap& atlas) {
         uint32_t* bits = atlas.Bits();
@@ -265,7 +262,7 @@ void BenchFormFrame()
                                                    luna->DrawFormFrame(*frame, 306, 209, rect, (i & 1) != 0, 1);
                                            });
         Print("DrawFormFrame", seconds / Calls * 1e6, "us");
-        Rates.emplace_back("DrawFormFrame", Mpix(306.0 * 209 * Calls, seconds));
+        RecordRate("DrawFormFrame", Mpix(306.0 * 209 * Calls, seconds));
     } catch (const Exception& error) {
         std::fprintf(stderr, "note: DrawFormFrame unavailable: %s\n", error.what());
         std::printf("DrawFormFrame unavailable -\n");
@@ -302,7 +299,7 @@ void BenchProgressBar()
                                          }
                                      });
     Print("ProgressPosition", shown / Calls * 1e6, "us");
-    Rates.emplace_back("ProgressPosition", Mpix(273.0 * 16 * Calls, shown));
+    RecordRate("ProgressPosition", Mpix(273.0 * 16 * Calls, shown));
     bar->Hide();
     const double hidden = BestSeconds([] {},
                                       [&] {
