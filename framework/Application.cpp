@@ -147,7 +147,11 @@ void TApplication::HandleMessage()
 {
     if (!ProcessMessage()) {
         Idle();
-        if (!FTerminated)
+        if (FTerminated)
+            return;
+        if (TimersWaiting())
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, TimerRetryInterval, QS_ALLINPUT);
+        else
             WaitMessage();
     }
 }

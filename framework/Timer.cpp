@@ -102,6 +102,11 @@ void RetryWaitingTimers()
     }
 }
 
+bool TimersWaiting()
+{
+    return FirstWaiting != nullptr;
+}
+
 TTimer::TTimer(TComponent* owner) : TComponent(owner) {}
 
 TTimer::~TTimer()

@@ -22,6 +22,11 @@ extern TSetTimerFunction SetTimerFunction;
 
 // Starts the timers whose start failed; the application calls it when idle.
 void RetryWaitingTimers();
+// Whether a timer waits for a retry. An idle loop must then wake up on its
+// own after TimerRetryInterval: a meter whose only timer failed gets no
+// other message that would wake it.
+bool TimersWaiting();
+constexpr DWORD TimerRetryInterval = 1000;
 
 class TTimer : public TComponent {
     DECLARE_CLASS(TTimer, TComponent)
