@@ -80,7 +80,7 @@ void PrintRatios()
             continue;
         std::string ratioName = name;
         ratioName.insert(cached ? name.size() - 7 : name.size(), "/memcpy");
-        std::printf("%s %.2f ratio\n", ratioName.c_str(), rate / base);
+        std::printf("%s %.3g ratio\n", ratioName.c_str(), rate / base);
     }
 }
 
