@@ -157,7 +157,7 @@ trace_has() {
 # callers take another.
 SHOT="$TMP_DIR/shot.ppm"
 screenshot() {
-    import -display "$DISPLAY" -window root -silent "ppm:$SHOT" 2>/dev/null
+    import -display "$DISPLAY" -window root -silent xwd:- 2>/dev/null | convert xwd:- "ppm:$SHOT" 2>/dev/null
 }
 
 # gauge: "LEVEL X Y" of the gauge in the tray, or nothing.
