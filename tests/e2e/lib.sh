@@ -149,11 +149,15 @@ trace_has() {
     grep -aq "$1" "$TRACE"
 }
 
-# screenshot: the whole display into $SHOT. A window that changes while it
-# is read spoils one picture: the callers take another.
+# screenshot: the whole display into $SHOT, as it is on screen. Not xwd:
+# every Wine process has a colormap of its own, so xwd -root puts its
+# picture together window by window, and where a popup covers a window of
+# the same program the covered window's own (black) pixels win over the
+# popup's. A window that changes while it is read spoils one picture: the
+# callers take another.
 SHOT="$TMP_DIR/shot.ppm"
 screenshot() {
-    xwd -root -silent -display "$DISPLAY" 2>/dev/null | convert xwd:- "ppm:$SHOT" 2>/dev/null
+    import -display "$DISPLAY" -window root -silent xwd:- 2>/dev/null | convert xwd:- "ppm:$SHOT" 2>/dev/null
 }
 
 # gauge: "LEVEL X Y" of the gauge in the tray, or nothing.

@@ -1,5 +1,5 @@
 """Reads the 8-bit binary PPM (P6) screenshots that the end-to-end tests
-take with xwd and convert."""
+take with ImageMagick."""
 
 
 def read_ppm(path):

@@ -1,9 +1,11 @@
 #!/bin/sh
 # The skinned system menu and the window states on the demonstration form
 # (every border icon), worked from outside: Alt+Space opens a top-most tool
-# window that leaves the form in the foreground, at the client origin; Down skips the separator,
+# window that leaves the form in the foreground, at the client origin, with
+# a 4-pixel drop shadow read back from the screen; Down skips the separator,
 # Up wraps, Escape closes, "c" closes the window; a click outside on the
-# close button closes the menu and still reaches the button. Maximize fills
+# close button closes the menu and still reaches the button. Minimizing
+# the application hides the frame and restoring brings it back. Maximize fills
 # the work area and message 1390 restores; roll-up leaves the caption;
 # minimize to tray hides the window until its icon's double-click. The menu is saved as a picture in
 # the build folder (sysmenu.png).
@@ -47,6 +49,9 @@ menu_closed() {
 }
 
 start_demo
+# What lies where the menu's shadow will fall.
+screenshot || fail "no screenshot"
+cp "$SHOT" "$TMP_DIR/before.ppm"
 start=$(date +%s%N)
 open_sysmenu
 echo "the system menu was on screen $(( ($(date +%s%N) - start) / 1000000 )) ms after Alt+Space (driver start-up included)"
@@ -57,15 +62,50 @@ exstyle=$(value_of exstyle "$info")
 expect "top-most tool window" $(( exstyle & 0x88 )) $(( 0x88 ))
 expect "menu at the client origin" "$PL,$PT" "$((L + BORDER)),$((T + CAPTION))"
 
+# The shadow: the right band (but its top 4 rows) and the bottom band (but
+# its left 4 columns) darken what was there with grey 5F at alpha 176.
+shadow_problem() {
+    python3 -c "
+import sys; sys.path.insert(0, '$E2E_ROOT/tests/e2e'); from ppm import read_ppm
+_, _, before = read_ppm('$TMP_DIR/before.ppm'); _, _, after = read_ppm('$SHOT')
+def shade(x, y): return (0x5F * 176 + before(x, y)[0] * 79) // 255
+checks = [('right band', $((PR - 2)), $((PT + 20)), True), ('top of the right band', $((PR - 2)), $((PT + 1)), False),
+          ('bottom band', $((PL + 20)), $((PB - 2)), True), ('left of the bottom band', $((PL + 1)), $((PB - 2)), False)]
+for name, x, y, dark in checks:
+    want = shade(x, y) if dark else before(x, y)[0]
+    if abs(after(x, y)[0] - want) > (8 if dark else 3):
+        print('%s at %d,%d: red %d, wanted %d' % (name, x, y, after(x, y)[0], want))
+        break
+else:
+    print('ok')" 2>&1
+}
+shadow_drawn() { screenshot && [ "$(shadow_problem)" = ok ]; }
+wait_for 20 shadow_drawn || fail "drop shadow: $(shadow_problem)"
 # The picture of the open menu.
-sleep 0.5
-screenshot || fail "no screenshot"
 convert "$SHOT" -crop "$((R - L + 80))x$((B - T + 80))+$((L - 40))+$((T - 40))" +repage "$BUILD/sysmenu.png"
 
 # Escape closes the menu; the window stays.
 xdotool key Escape
 menu_closed
 expect "window after Escape" "$(value_of visible "$(driver info "$WINDOW")")" 1
+
+# Minimizing the application (SC_MINIMIZE to its window, as from the
+# taskbar button) hides the frame, and restoring brings it back; so does
+# the menu's "Mi&nimize" (first entry), which minimizes the application.
+pid=$(value_of pid "$(driver info "$WINDOW")")
+APP=$(driver find TApplication - "$pid" 30000) || fail "no application window"
+driver post "$APP" 0x112 0xF020 0 >/dev/null
+driver wait "$WINDOW" hidden 30000 || fail "the frame stayed after the application was minimized"
+driver post "$APP" 0x112 0xF120 0 >/dev/null
+driver wait "$WINDOW" visible 30000 || fail "restoring the application did not bring the frame back"
+open_sysmenu
+xdotool key Return
+menu_closed
+driver wait "$WINDOW" hidden 30000 || fail "the frame stayed after Minimize"
+driver post "$APP" 0x112 0xF120 0 >/dev/null
+driver wait "$WINDOW" visible 30000 || fail "restoring the application did not bring the minimized frame back"
+xdotool mousemove $(( L + 200 )) $(( T + 150 )) click 1
+driver wait "$WINDOW" foreground 30000 >/dev/null
 
 # Maximize (the second entry) fills the work area; 1390 restores.
 open_sysmenu
@@ -100,7 +140,6 @@ open_sysmenu
 xdotool key Down Down Down Return
 menu_closed
 driver wait "$WINDOW" hidden 30000 || fail "the window stayed after minimize to tray"
-pid=$(value_of pid "$(driver info "$WINDOW")")
 for w in $(driver windows "$pid" | sed -n 's/^\(0x[0-9a-f]*\).*TUtilityWindow.*/\1/p'); do
     driver post "$w" 1388 0 0x203 >/dev/null
 done
