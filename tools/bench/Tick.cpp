@@ -2,11 +2,13 @@
 // the timer message to the three bars' pixels on the screen, and its
 // parts. Prints, as bench does, one line per figure, "<name> <value> <unit>".
 //
-// Two cases. The worst: every tick moves all three figures, so the tray
-// icon, the tooltip, the labels and the bars all change each time. The
-// steady: the figures stay as they were, which is what the meter sees
-// almost every second. Both ask the real probe every time; the worst case
-// then answers with its own moving figures instead.
+// Three cases, each asking the real probe every time and then answering
+// with its own figures. The worst: all three figures move and System
+// crosses a gauge boundary, so the tray's image and tooltip, the labels
+// and the bars all change. "/one-figure": System moves by one within its
+// gauge, the usual change. "/steady": nothing moves, which is what the
+// meter sees almost every second. "/no-shell" lines take the shell's
+// round trips out: the tick's own share.
 
 #include "app/ResourceProbe.h"
 #include "app/Seams.h"
@@ -42,12 +44,19 @@ int32_t RealProbe(uint16_t selector)
     return QueryFreeResources(selector);
 }
 
-// Every tick moves all three figures between 50 and 60 (gauges 6 and 7),
-// so every bar draws its blocks again and every label its text.
+// All three figures between 50 and 60 (gauges 6 and 7), so every bar
+// draws its blocks again and every label its text.
 int32_t MovingProbe(uint16_t selector)
 {
     RealProbe(selector);
     return 50 + (Sample % 2) * 10;
+}
+
+// System between 51 and 52, within gauge 6; User and GDI stay.
+int32_t OneFigureProbe(uint16_t selector)
+{
+    RealProbe(selector);
+    return selector == rkSystem ? 51 + Sample % 2 : 55;
 }
 
 int32_t SteadyProbe(uint16_t selector)
@@ -57,6 +66,12 @@ int32_t SteadyProbe(uint16_t selector)
 }
 
 void WINAPI NoSleep(DWORD) {}
+
+// A shell that takes every record at once: the tick's own share.
+BOOL WINAPI InstantShell(DWORD, TNotifyIconData*)
+{
+    return TRUE;
+}
 
 void PumpWaiting()
 {
@@ -95,7 +110,14 @@ double TickMicroseconds(TResourceQuery probe)
     return Microseconds([] { frmQuorvel->tmQuorvelTimer(nullptr); });
 }
 
-// The parts of a tick whose figures all move.
+void PrintTicks(const char* name)
+{
+    std::printf("%s %.1f us\n", name, TickMicroseconds(MovingProbe));
+    std::printf("%s/one-figure %.1f us\n", name, TickMicroseconds(OneFigureProbe));
+    std::printf("%s/steady %.1f us\n", name, TickMicroseconds(SteadyProbe));
+}
+
+// The parts of a worst-case tick, the shell's round trips included.
 void PrintParts()
 {
     std::printf("TickProbe %.1f us\n", Microseconds([] {
@@ -122,6 +144,15 @@ void PrintParts()
                 }));
 }
 
+void ShowDetails(bool show)
+{
+    if (show)
+        frmDetails->Show();
+    else
+        frmDetails->Hide();
+    PumpWaiting();
+}
+
 void BenchTick()
 {
     TScopedOverride<TResourceQuery> probe(ResourceQueryOverride, SteadyProbe);
@@ -129,15 +160,17 @@ void BenchTick()
     Application->CreateForm(frmQuorvel);
     frmQuorvel->tmQuorvel->SetEnabled(false);
     frmQuorvel->tmWarning->SetEnabled(false);
-    frmDetails->Show();
-    PumpWaiting();
-    std::printf("DetailsTick %.1f us\n", TickMicroseconds(MovingProbe));
-    std::printf("DetailsTick/steady %.1f us\n", TickMicroseconds(SteadyProbe));
+    ShowDetails(true);
+    PrintTicks("DetailsTick");
     PrintParts();
-    frmDetails->Hide();
-    PumpWaiting();
-    std::printf("DetailsTickHidden %.1f us\n", TickMicroseconds(MovingProbe));
-    std::printf("DetailsTickHidden/steady %.1f us\n", TickMicroseconds(SteadyProbe));
+    ShowDetails(false);
+    PrintTicks("DetailsTickHidden");
+
+    TScopedOverride<TShellNotifyIcon> shell(ShellNotifyIconFunction, InstantShell);
+    ShowDetails(true);
+    PrintTicks("DetailsTick/no-shell");
+    ShowDetails(false);
+    PrintTicks("DetailsTickHidden/no-shell");
     std::fflush(stdout);
 }
 
