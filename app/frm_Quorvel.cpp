@@ -177,6 +177,7 @@ void TfrmQuorvel::ShowGauge(int index)
 {
     // The icon passes every new image to the tray at once.
     ilIcons->GetIcon(index, *VxTrayIcon->Icon());
+    FTrayGauge = index;
 }
 
 void TfrmQuorvel::tmQuorvelTimer(TObject*)
@@ -194,7 +195,14 @@ void TfrmQuorvel::tmQuorvelTimer(TObject*)
 
 void TfrmQuorvel::UpdateTrayIcon()
 {
-    ShowGauge(GaugeIndex(FreeSystem));
+    // Each shell call is a round trip to the shell's process. A new image
+    // and a new tooltip go together in one; an unchanged gauge or tooltip
+    // isn't sent again, unless the shell refused it or lost the icon.
+    VxTrayIcon->BeginUpdate();
+    TScopeGuard sent([this] { VxTrayIcon->EndUpdate(); });
+    int index = GaugeIndex(FreeSystem);
+    if (index != FTrayGauge)
+        ShowGauge(index);
     VxTrayIcon->SetHint(Format(LoadStr(IDS_TRAY_HINT).c_str(), FreeSystem, FreeUser, FreeGDI));
 }
 

@@ -96,6 +96,8 @@ private:
     void ShowStoredRunEntry(const std::string& exePath);
 
     bool FTicking = false;
+    // The gauge image last loaded into the tray icon; -1 before the first.
+    int FTrayGauge = -1;
 };
 
 extern TfrmQuorvel* frmQuorvel;

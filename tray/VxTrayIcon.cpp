@@ -102,17 +102,30 @@ bool TVxTrayIcon::AddIcon()
     // without a taskbar restart); a modify that succeeds tells that case.
     bool wasAdded = FAdded;
     FAdded = Notify(NIM_ADD) || (wasAdded && Notify(NIM_MODIFY));
+    FShellCurrent = FAdded;
     return FAdded;
 }
 
 void TVxTrayIcon::UpdateIcon()
 {
+    FShellCurrent = false;
+    if (FUpdateCount > 0)
+        return;
     // Until the shell has taken the icon there is nothing to modify: each
     // change tries the add again, so the icon comes as soon as it can.
     if (FAdded)
-        Notify(NIM_MODIFY);
+        FShellCurrent = Notify(NIM_MODIFY);
     else
         AddIcon();
+}
+
+void TVxTrayIcon::EndUpdate()
+{
+    if (FUpdateCount == 0 || --FUpdateCount > 0)
+        return;
+    if (IsDesigning() || !FActive || (FAdded && FShellCurrent))
+        return;
+    UpdateIcon();
 }
 
 void TVxTrayIcon::EnsureIcon()
@@ -145,6 +158,7 @@ void TVxTrayIcon::SetActive(bool active)
     } else {
         Notify(NIM_DELETE);
         FAdded = false;
+        FShellCurrent = false;
     }
 }
 
@@ -161,15 +175,22 @@ void TVxTrayIcon::SetHint(const std::string& hint)
     FHint = hint;
     if (IsDesigning() || !FActive)
         return;
-    StoreTip();
+    // Each call is a round trip to the shell's process; the meter sets
+    // the same hint every second, mostly unchanged. What the shell refused
+    // or hasn't got yet is sent all the same.
+    if (!StoreTip() && FAdded && FShellCurrent)
+        return;
     UpdateIcon();
 }
 
-void TVxTrayIcon::StoreTip()
+bool TVxTrayIcon::StoreTip()
 {
     std::string tip = TrayTipText(FHint);
+    if (tip == FData.szTip)
+        return false;
     std::fill(std::begin(FData.szTip), std::end(FData.szTip), '\0');
     tip.copy(FData.szTip, tip.size());
+    return true;
 }
 
 void TVxTrayIcon::SetAnimated(bool animated)

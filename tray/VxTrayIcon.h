@@ -56,6 +56,15 @@ public:
     // added (no taskbar yet, or no resources for it), every new image or
     // hint tries the add again.
     bool Added() const { return FAdded; }
+    // Whether the shell took the last record sent and nothing has changed
+    // since: false while a change waits for EndUpdate, and after a call
+    // the shell refused, so that the next hint sends the record again.
+    bool ShellCurrent() const { return FShellCurrent; }
+    // Holds the shell calls of new images and hints back until the
+    // matching EndUpdate, which sends what the shell doesn't have yet in
+    // one call, and tries the add again while the icon isn't in the tray.
+    void BeginUpdate() { ++FUpdateCount; }
+    void EndUpdate();
     // Owned; a new image reaches the tray at once unless animating.
     TIcon* Icon() const { return FIcon; }
     bool Animated() const { return FAnimated; }
@@ -65,6 +74,7 @@ public:
     unsigned Delay() const { return FDelay; }
     void SetDelay(unsigned delay);
     const std::string& Hint() const { return FHint; }
+    // A tip the shell already shows is not sent again.
     void SetHint(const std::string& hint);
     TPopupMenu* PopupMenu() const { return FPopupMenu; }
     void SetPopupMenu(TPopupMenu* menu);
@@ -93,8 +103,8 @@ private:
     void IconChanged(TObject* sender);
     void AnimationTick(TObject* sender);
     void EnsureIcon();
-    // The short form of Hint into the record's tip.
-    void StoreTip();
+    // The short form of Hint into the record's tip; true when it changed.
+    bool StoreTip();
     // Adds the icon; true when it is in the tray afterwards.
     bool AddIcon();
     // Passes a new image or tip on, or adds the icon if it is not there.
@@ -114,6 +124,8 @@ private:
     // next frame, since a new hint sends the record's icon again.
     TIcon* FFrameIcon = nullptr;
     bool FAdded = false;
+    bool FShellCurrent = false;
+    int FUpdateCount = 0;
     TNotifyIconData FData{};
     TUtilityWindow FWindow;
 };

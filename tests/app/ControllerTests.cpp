@@ -97,12 +97,12 @@ TEST_CASE("The controller's layout")
 TEST_CASE("Start-up fill and sampling through the shell")
 {
     TMeterFixture f;
-    SUBCASE("System at 50 fills 0 to 6, then the first tick shows 6 again")
+    SUBCASE("System at 50 fills 0 to 6, then the first tick keeps 6 and sends its tooltip")
     {
         TProbeFeed::Set(50, 60, 70);
         f.CreateForm();
-        // Add (empty), the fill 0..6, then the tick's icon and its tooltip.
-        CHECK(TShellRecorder::Gauges() == std::vector<int>{0, 0, 1, 2, 3, 4, 5, 6, 6, 6});
+        // Add (empty), the fill 0..6, then the tick's tooltip over image 6.
+        CHECK(TShellRecorder::Gauges() == std::vector<int>{0, 0, 1, 2, 3, 4, 5, 6, 6});
         CHECK(TMeterFixture::Sleeps == 7);
         CHECK(f.Shell.Last().Tip() == "System: 50%  User: 60%  GDI: 70%");
         CHECK(FreeSystem == 50);
@@ -113,7 +113,7 @@ TEST_CASE("Start-up fill and sampling through the shell")
     SUBCASE("an unavailable probe shows the empty gauge once, and -1 in the tooltip")
     {
         f.CreateForm();
-        CHECK(TShellRecorder::Gauges() == std::vector<int>{0, 0, 0, 0});
+        CHECK(TShellRecorder::Gauges() == std::vector<int>{0, 0, 0});
         CHECK(TMeterFixture::Sleeps == 1);
         CHECK(f.Shell.Last().Tip() == "System: -1%  User: -1%  GDI: -1%");
     }
@@ -152,6 +152,72 @@ TEST_CASE("Start-up fill and sampling through the shell")
         TProbeFeed::Set(92, 30, 30);
         CHECK(PumpUntil([] { return FreeSystem == 92; }, 5000));
         CHECK(f.Shell.Last().Gauge == 11);
+    }
+}
+
+TEST_CASE("A tick sends the shell only what it doesn't show yet, in one call")
+{
+    TMeterFixture f;
+    TProbeFeed::Set(50, 60, 70);
+    f.CreateForm();
+    f.Shell.Clear();
+    HICON gauge = f.Form->VxTrayIcon->Icon()->Handle();
+
+    // The steady meter: nothing reaches the shell.
+    f.Form->tmQuorvelTimer(nullptr);
+    CHECK(f.Shell.Count() == 0);
+
+    SUBCASE("a new tooltip over the same gauge keeps the image")
+    {
+        TProbeFeed::Set(51, 60, 70);
+        f.Form->tmQuorvelTimer(nullptr);
+        REQUIRE(f.Shell.Count() == 1);
+        CHECK(f.Shell.Last().Message == NIM_MODIFY);
+        CHECK(f.Shell.Last().Data.hIcon == gauge);
+        CHECK(f.Shell.Last().Tip() == "System: 51%  User: 60%  GDI: 70%");
+    }
+    SUBCASE("a new gauge and its tooltip go together")
+    {
+        TProbeFeed::Set(75, 60, 70);
+        f.Form->tmQuorvelTimer(nullptr);
+        REQUIRE(f.Shell.Count() == 1);
+        CHECK(f.Shell.Last().Gauge == 9);
+        CHECK(f.Shell.Last().Tip() == "System: 75%  User: 60%  GDI: 70%");
+    }
+    SUBCASE("what the shell refused is sent again on the next tick, then no more")
+    {
+        TShellRecorder::Failures(NIM_MODIFY).Next = 2;
+        TProbeFeed::Set(75, 61, 70);
+        f.Form->tmQuorvelTimer(nullptr);
+        f.Form->tmQuorvelTimer(nullptr);
+        CHECK(f.Shell.Count() == 2);
+        CHECK_FALSE(f.Form->VxTrayIcon->ShellCurrent());
+        f.Form->tmQuorvelTimer(nullptr);
+        REQUIRE(f.Shell.Count() == 3);
+        CHECK(f.Shell.Last().Succeeded);
+        CHECK(f.Shell.Last().Gauge == 9);
+        CHECK(f.Shell.Last().Tip() == "System: 75%  User: 61%  GDI: 70%");
+        f.Form->tmQuorvelTimer(nullptr);
+        CHECK(f.Shell.Count() == 3);
+    }
+    SUBCASE("an icon lost with the taskbar is added again, and retried each tick until it is")
+    {
+        // The new taskbar refuses the add, and the modify that would tell
+        // an icon still there: the icon is gone.
+        TShellRecorder::Failures(NIM_ADD).Next = 2;
+        TShellRecorder::Failures(NIM_MODIFY).Next = 1;
+        SendMessageA(f.Form->VxTrayIcon->WindowHandle(), TVxTrayIcon::TaskbarCreatedMessage(), 0, 0);
+        f.Form->tmQuorvelTimer(nullptr);
+        CHECK_FALSE(f.Form->VxTrayIcon->Added());
+        f.Form->tmQuorvelTimer(nullptr);
+        CHECK(f.Form->VxTrayIcon->Added());
+        REQUIRE(f.Shell.Count() == 4);
+        CHECK(TShellRecorder::Calls()[2].Message == NIM_ADD);
+        CHECK(f.Shell.Last().Message == NIM_ADD);
+        CHECK(f.Shell.Last().Gauge == 6);
+        CHECK(f.Shell.Last().Tip() == "System: 50%  User: 60%  GDI: 70%");
+        f.Form->tmQuorvelTimer(nullptr);
+        CHECK(f.Shell.Count() == 4);
     }
 }
 

@@ -69,7 +69,9 @@ TEST_CASE("Low-resources soak: 1,000 ticks of failing icons and boxes, and the m
     TObjectCounts before;
 
     TFailingGetIcon failingIcons;
-    TFailingGetIcon::Plan().Every = 10;
+    // Only a new gauge is fetched, at each swing and again after a fetch
+    // that failed: every other fetch fails.
+    TFailingGetIcon::Plan().Every = 2;
     TBoxRecorder::Failures().Every = 5;
     // The timers keep firing while a box is open: a few ticks in each, and
     // in every fourth box enough for an icon fetch to fail in it.

@@ -107,6 +107,35 @@ TEST_CASE("The tray icon adds, updates and removes one 88-byte record")
         f.Tray->SetHint("");
         CHECK(f.Shell.Last().Tip().empty());
     }
+    SUBCASE("a tip the shell shows already is not sent again, unless it was refused")
+    {
+        f.Tray->SetHint("Quorvel|other details");
+        CHECK(f.Shell.Count() == 1);
+        TShellRecorder::Failures(NIM_MODIFY).Next = 1;
+        f.Tray->SetHint("New");
+        CHECK_FALSE(f.Tray->ShellCurrent());
+        f.Tray->SetHint("New");
+        CHECK(f.Shell.Count() == 3);
+        CHECK(f.Tray->ShellCurrent());
+        f.Tray->SetHint("New");
+        CHECK(f.Shell.Count() == 3);
+    }
+    SUBCASE("between BeginUpdate and EndUpdate the changes wait, then go in one call")
+    {
+        f.Tray->BeginUpdate();
+        f.Tray->Icon()->SetHandle(LoadGauge());
+        f.Tray->SetHint("Both");
+        CHECK(f.Shell.Count() == 1);
+        f.Tray->EndUpdate();
+        REQUIRE(f.Shell.Count() == 2);
+        CHECK(f.Shell.Last().Message == NIM_MODIFY);
+        CHECK(f.Shell.Last().Data.hIcon == f.Tray->Icon()->Handle());
+        CHECK(f.Shell.Last().Tip() == "Both");
+        f.Tray->BeginUpdate();
+        f.Tray->SetHint("Both");
+        f.Tray->EndUpdate();
+        CHECK(f.Shell.Count() == 2);
+    }
     SUBCASE("activating again adds again; deactivating deletes")
     {
         f.Tray->SetActive(true);

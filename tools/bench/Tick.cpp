@@ -1,22 +1,31 @@
 // tick: the meter's tick with the details window shown and hidden, from
-// the sample to the three bars' pixels on the screen, and the details
-// window's share alone. Prints, as bench does, one line per figure,
-// "<name> <value> <unit>". Every tick moves the figures, so the tray icon,
-// the tooltip, the labels and the bars all change each time: the worst
-// case, where a steady meter changes nothing.
+// the timer message to the three bars' pixels on the screen, and its
+// parts. Prints, as bench does, one line per figure, "<name> <value> <unit>".
+//
+// Three cases, each asking the real probe every time and then answering
+// with its own figures. The worst: all three figures move and System
+// crosses a gauge boundary, so the tray's image and tooltip, the labels
+// and the bars all change. "/one-figure": System moves by one within its
+// gauge, the usual change. "/steady": nothing moves, which is what the
+// meter sees almost every second. "/no-shell" lines take the shell's
+// round trips out: the tick's own share.
 
+#include "app/ResourceProbe.h"
 #include "app/Seams.h"
 #include "app/frm_Details.h"
 #include "app/frm_Quorvel.h"
 #include "controls/NgProgress.h"
 #include "framework/Application.h"
 #include "framework/Finalization.h"
+#include "framework/Icon.h"
+#include "framework/ImageList.h"
 #include "framework/Label.h"
 #include "framework/ScopeGuard.h"
 #include "framework/Strings.h"
 #include "framework/Timer.h"
 #include "resources/resource.h"
 #include "tools/bench/BenchData.h"
+#include "tray/VxTrayIcon.h"
 
 #include <windows.h>
 
@@ -29,14 +38,40 @@ constexpr int Rounds = 31;
 constexpr int Ticks = 50;
 int Sample = 0;
 
-// Every tick moves all three figures between 50 and 60, so every bar
-// draws its blocks again and every label its text.
-int32_t AlternatingProbe(uint16_t)
+int32_t RealProbe(uint16_t selector)
 {
+    TScopedOverride<TResourceQuery> real(ResourceQueryOverride, nullptr);
+    return QueryFreeResources(selector);
+}
+
+// All three figures between 50 and 60 (gauges 6 and 7), so every bar
+// draws its blocks again and every label its text.
+int32_t MovingProbe(uint16_t selector)
+{
+    RealProbe(selector);
     return 50 + (Sample % 2) * 10;
 }
 
+// System between 51 and 52, within gauge 6; User and GDI stay.
+int32_t OneFigureProbe(uint16_t selector)
+{
+    RealProbe(selector);
+    return selector == rkSystem ? 51 + Sample % 2 : 55;
+}
+
+int32_t SteadyProbe(uint16_t selector)
+{
+    RealProbe(selector);
+    return 55;
+}
+
 void WINAPI NoSleep(DWORD) {}
+
+// A shell that takes every record at once: the tick's own share.
+BOOL WINAPI InstantShell(DWORD, TNotifyIconData*)
+{
+    return TRUE;
+}
 
 void PumpWaiting()
 {
@@ -47,64 +82,95 @@ void PumpWaiting()
     }
 }
 
-// Microseconds per tick, fastest round: a timer message to the controller
-// handled as the message loop would, until the bars are on the screen.
-double TickMicroseconds()
+// Microseconds per step, fastest round; the step ends with its pixels on
+// the screen. The labels' repaints stay outside the timed part: they come
+// with the next paint message, not with the tick.
+template <class TStep>
+double Microseconds(TStep step)
 {
     double best = 1e30;
     for (int round = 0; round < Rounds; ++round) {
         const double start = Now();
         for (int i = 0; i < Ticks; ++i) {
             ++Sample;
-            frmQuorvel->tmQuorvelTimer(nullptr);
+            step();
             GdiFlush();
         }
         best = std::min(best, Now() - start);
-        // The labels' repaints, outside the timed part: they come with the
-        // next paint message, not with the tick.
         PumpWaiting();
     }
     return best / Ticks * 1e6;
 }
 
-// The details window's share of a tick: its three labels and bars, as
-// the meter writes them, without the probe and the tray icon.
-double DetailsMicroseconds()
+// A timer message to the controller, handled as the message loop would.
+double TickMicroseconds(TResourceQuery probe)
 {
-    double best = 1e30;
-    for (int round = 0; round < Rounds; ++round) {
-        const double start = Now();
-        for (int i = 0; i < Ticks; ++i) {
-            const int32_t value = AlternatingProbe(0);
-            ++Sample;
-            frmDetails->lblSystem->SetCaption(Format(LoadStr(IDS_SYSTEM_RESOURCES_FREE).c_str(), value));
-            frmDetails->prbSystem->SetPosition(value);
-            frmDetails->lblUser->SetCaption(Format(LoadStr(IDS_USER_RESOURCES_FREE).c_str(), value));
-            frmDetails->prbUser->SetPosition(value);
-            frmDetails->lblGDI->SetCaption(Format(LoadStr(IDS_GDI_RESOURCES_FREE).c_str(), value));
-            frmDetails->prbGDI->SetPosition(value);
-            GdiFlush();
-        }
-        best = std::min(best, Now() - start);
-        PumpWaiting();
-    }
-    return best / Ticks * 1e6;
+    TScopedOverride<TResourceQuery> figures(ResourceQueryOverride, probe);
+    frmQuorvel->tmQuorvelTimer(nullptr);
+    return Microseconds([] { frmQuorvel->tmQuorvelTimer(nullptr); });
+}
+
+void PrintTicks(const char* name)
+{
+    std::printf("%s %.1f us\n", name, TickMicroseconds(MovingProbe));
+    std::printf("%s/one-figure %.1f us\n", name, TickMicroseconds(OneFigureProbe));
+    std::printf("%s/steady %.1f us\n", name, TickMicroseconds(SteadyProbe));
+}
+
+// The parts of a worst-case tick, the shell's round trips included.
+void PrintParts()
+{
+    std::printf("TickProbe %.1f us\n", Microseconds([] {
+                    RealProbe(rkSystem);
+                    RealProbe(rkUser);
+                    RealProbe(rkGDI);
+                }));
+    TImageList& gauges = *frmQuorvel->ilIcons;
+    TVxTrayIcon& tray = *frmQuorvel->VxTrayIcon;
+    std::printf("TickIcon %.1f us\n", Microseconds([&] { gauges.GetIcon(6 + Sample % 2, *tray.Icon()); }));
+    std::printf("TickHint %.1f us\n", Microseconds([&] {
+                    int32_t value = 50 + (Sample % 2) * 10;
+                    tray.SetHint(Format(LoadStr(IDS_TRAY_HINT).c_str(), value, value, value));
+                }));
+    // The details window's labels and bars, as the meter writes them.
+    std::printf("DetailsUpdate %.1f us\n", Microseconds([] {
+                    const int32_t value = 50 + (Sample % 2) * 10;
+                    frmDetails->lblSystem->SetCaption(Format(LoadStr(IDS_SYSTEM_RESOURCES_FREE).c_str(), value));
+                    frmDetails->prbSystem->SetPosition(value);
+                    frmDetails->lblUser->SetCaption(Format(LoadStr(IDS_USER_RESOURCES_FREE).c_str(), value));
+                    frmDetails->prbUser->SetPosition(value);
+                    frmDetails->lblGDI->SetCaption(Format(LoadStr(IDS_GDI_RESOURCES_FREE).c_str(), value));
+                    frmDetails->prbGDI->SetPosition(value);
+                }));
+}
+
+void ShowDetails(bool show)
+{
+    if (show)
+        frmDetails->Show();
+    else
+        frmDetails->Hide();
+    PumpWaiting();
 }
 
 void BenchTick()
 {
-    TScopedOverride<TResourceQuery> probe(ResourceQueryOverride, AlternatingProbe);
+    TScopedOverride<TResourceQuery> probe(ResourceQueryOverride, SteadyProbe);
     TScopedOverride<TSleepFunction> sleep(FillSleepFunction, NoSleep);
     Application->CreateForm(frmQuorvel);
     frmQuorvel->tmQuorvel->SetEnabled(false);
     frmQuorvel->tmWarning->SetEnabled(false);
-    frmDetails->Show();
-    PumpWaiting();
-    std::printf("DetailsTick %.1f us\n", TickMicroseconds());
-    std::printf("DetailsUpdate %.1f us\n", DetailsMicroseconds());
-    frmDetails->Hide();
-    PumpWaiting();
-    std::printf("DetailsTickHidden %.1f us\n", TickMicroseconds());
+    ShowDetails(true);
+    PrintTicks("DetailsTick");
+    PrintParts();
+    ShowDetails(false);
+    PrintTicks("DetailsTickHidden");
+
+    TScopedOverride<TShellNotifyIcon> shell(ShellNotifyIconFunction, InstantShell);
+    ShowDetails(true);
+    PrintTicks("DetailsTick/no-shell");
+    ShowDetails(false);
+    PrintTicks("DetailsTickHidden/no-shell");
     std::fflush(stdout);
 }
 
@@ -115,6 +181,9 @@ int main()
     int status = 0;
     try {
         StartFramework();
+        // The program's own probe, as start-up loads it.
+        LoadResourceThunk();
+        RegisterFinalizer(UnloadResourceThunk);
         BenchTick();
     } catch (const std::exception& error) {
         std::fprintf(stderr, "tick: %s\n", error.what());
