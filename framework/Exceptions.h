@@ -2,13 +2,19 @@
 // The exceptions the program raises and catches. Every one carries the
 // message that the application's standard error box shows.
 
-#include <stdexcept>
+#include <exception>
 #include <string>
 
-class Exception : public std::runtime_error {
+// On std::exception itself rather than std::runtime_error, whose message
+// string brings a second string implementation into the exe.
+class Exception : public std::exception {
 public:
-    explicit Exception(const std::string& message) : std::runtime_error(message) {}
-    std::string Message() const { return what(); }
+    explicit Exception(const std::string& message) : FMessage(message) {}
+    const char* what() const noexcept override { return FMessage.c_str(); }
+    std::string Message() const { return FMessage; }
+
+private:
+    std::string FMessage;
 };
 
 // A registry write that failed on an opened key.
