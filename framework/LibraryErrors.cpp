@@ -5,16 +5,19 @@
 // carry their message in: some 50 KB of code and unwind tables, for errors
 // that only a fault in the program can cause. These raise the framework's
 // Exception with the same message instead, which the application's error
-// box shows as before (it catches every std::exception). Memory errors stay
-// std::bad_alloc, which the application treats on its own.
+// box shows as before (it catches every std::exception). Memory, cast and
+// type-id errors stay the run-time's own small exceptions. All of the
+// run-time's raisers are here, so that its own object never joins a link.
 
 #include "framework/Exceptions.h"
 
 #include <bits/functexcept.h>
 
 #include <cstdarg>
+#include <exception>
 #include <new>
 #include <string>
+#include <typeinfo>
 
 namespace {
 
@@ -87,6 +90,46 @@ void __throw_out_of_range_fmt(const char* format, ...)
 void __throw_invalid_argument(const char* message)
 {
     throw Exception(message);
+}
+
+void __throw_domain_error(const char* message)
+{
+    throw Exception(message);
+}
+
+void __throw_runtime_error(const char* message)
+{
+    throw Exception(message);
+}
+
+void __throw_range_error(const char* message)
+{
+    throw Exception(message);
+}
+
+void __throw_overflow_error(const char* message)
+{
+    throw Exception(message);
+}
+
+void __throw_underflow_error(const char* message)
+{
+    throw Exception(message);
+}
+
+void __throw_bad_cast()
+{
+    throw bad_cast();
+}
+
+void __throw_bad_typeid()
+{
+    throw bad_typeid();
+}
+
+void __throw_bad_exception()
+{
+    throw bad_exception();
 }
 
 }  // namespace std
