@@ -6,15 +6,21 @@
 #include <string>
 
 // On std::exception itself rather than std::runtime_error, whose message
-// string brings a second string implementation into the exe.
+// string brings a second string implementation into the exe. The message
+// is shared by copies, as runtime_error's is: throwing copies the
+// exception, and that must not need memory, which may be what ran out.
 class Exception : public std::exception {
 public:
-    explicit Exception(const std::string& message) : FMessage(message) {}
-    const char* what() const noexcept override { return FMessage.c_str(); }
-    std::string Message() const { return FMessage; }
+    explicit Exception(const std::string& message);
+    Exception(const Exception& other) noexcept;
+    Exception& operator=(const Exception& other) noexcept;
+    ~Exception() override;
+    const char* what() const noexcept override;
+    std::string Message() const { return what(); }
 
 private:
-    std::string FMessage;
+    struct TText;
+    TText* FText;
 };
 
 // A registry write that failed on an opened key.
