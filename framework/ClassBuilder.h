@@ -16,11 +16,11 @@
 
 #include "framework/ClassInfo.h"
 #include "framework/Colors.h"
+#include "framework/InlineFunction.h"
 #include "framework/Object.h"
 #include "framework/PropInfo.h"
 #include "framework/Set.h"
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <type_traits>
@@ -89,141 +89,118 @@ inline constexpr bool IsOrdinalKind =
     TValueTraits<T>::Kind == TPropKind::Enum || TValueTraits<T>::Kind == TPropKind::Set ||
     TValueTraits<T>::Kind == TPropKind::Color;
 
-// A property holding values of type T. Its getter and setter know the class
-// they belong to, so that one instance of this template serves every class
-// with a property of that type.
+// How a property's value travels: ordinals as long long, floats as long
+// double, references as TComponent*, strings as they are. One property
+// class per kind serves every described class and every value type of that
+// kind; only the small getter and setter know the class and convert.
 template <class T>
-class TTypedProp final : public TPropInfo {
-public:
-    using TGetter = std::function<T(const TObject&)>;
-    using TSetter = std::function<void(TObject&, const T&)>;
+using TCarried =
+    std::conditional_t<std::is_same_v<T, std::string>, std::string,
+                       std::conditional_t<std::is_floating_point_v<T>, long double,
+                                          std::conditional_t<std::is_pointer_v<T>, TComponent*, long long>>>;
 
-    TTypedProp(const char* name, TGetter getter, TSetter setter, std::optional<T> defaultValue)
-        : TPropInfo(name, TValueTraits<T>::Kind), FGetter(std::move(getter)), FSetter(std::move(setter)),
-          FDefault(std::move(defaultValue))
+template <class V>
+class TValueProp : public TPropInfo {
+public:
+    using TGetter = TInlineFunction<V(const TObject&)>;
+    using TSetter = TInlineFunction<void(TObject&, const V&)>;
+
+    TValueProp(const char* name, TPropKind kind, TGetter getter, TSetter setter, std::optional<V> defaultValue)
+        : TPropInfo(name, kind), FGetter(getter), FSetter(setter), FDefault(std::move(defaultValue))
     {
         FReadOnly = !FSetter;
-    }
-
-    const TEnumInfo* EnumInfo() const override
-    {
-        if constexpr (TValueTraits<T>::Kind == TPropKind::Enum || TValueTraits<T>::Kind == TPropKind::Set)
-            return TValueTraits<T>::Enum();
-        else
-            return nullptr;
-    }
-
-    const TClassInfo* ComponentClass() const override
-    {
-        if constexpr (TValueTraits<T>::Kind == TPropKind::Component)
-            return &std::remove_pointer_t<T>::StaticClass();
-        else
-            return nullptr;
-    }
-
-    long long GetOrd(const TObject& object) const override
-    {
-        if constexpr (IsOrdinalKind<T>)
-            return TValueTraits<T>::ToOrd(Get(object));
-        else
-            WrongKind("ordinal");
-    }
-    void SetOrd(TObject& object, long long value) const override
-    {
-        if constexpr (IsOrdinalKind<T>)
-            Set(object, TValueTraits<T>::FromOrd(value));
-        else
-            WrongKind("ordinal");
-    }
-    std::string GetStr(const TObject& object) const override
-    {
-        if constexpr (std::is_same_v<T, std::string>)
-            return Get(object);
-        else
-            WrongKind("string");
-    }
-    void SetStr(TObject& object, const std::string& value) const override
-    {
-        if constexpr (std::is_same_v<T, std::string>)
-            Set(object, value);
-        else
-            WrongKind("string");
-    }
-    long double GetFloat(const TObject& object) const override
-    {
-        if constexpr (std::is_floating_point_v<T>)
-            return static_cast<long double>(Get(object));
-        else
-            WrongKind("float");
-    }
-    void SetFloat(TObject& object, long double value) const override
-    {
-        if constexpr (std::is_floating_point_v<T>)
-            Set(object, static_cast<T>(value));
-        else
-            WrongKind("float");
-    }
-    TComponent* GetComponent(const TObject& object) const override
-    {
-        if constexpr (TValueTraits<T>::Kind == TPropKind::Component)
-            return Get(object);
-        else
-            WrongKind("component");
-    }
-    void SetComponent(TObject& object, TComponent* value) const override
-    {
-        if constexpr (TValueTraits<T>::Kind == TPropKind::Component) {
-            T typed = dynamic_cast<T>(value);
-            if (value && !typed)
-                throw EInvalidCast();
-            Set(object, typed);
-        } else {
-            WrongKind("component");
-        }
     }
 
 protected:
     bool HasDefault() const override { return FDefault.has_value(); }
     bool IsDefault(const TObject& object) const override { return FDefault.has_value() && Get(object) == *FDefault; }
 
-private:
-    T Get(const TObject& object) const { return FGetter(object); }
-    void Set(TObject& object, const T& value) const
+    V Get(const TObject& object) const { return FGetter(object); }
+    void Set(TObject& object, const V& value) const
     {
         if (!FSetter)
             throw EPropertyError("Property " + Name() + " is read-only");
         FSetter(object, value);
     }
 
+private:
     TGetter FGetter;
     TSetter FSetter;
-    std::optional<T> FDefault;
+    std::optional<V> FDefault;
+};
+
+// Integer, Boolean, Enum, Set and Color properties.
+class TOrdinalProp final : public TValueProp<long long> {
+public:
+    using TEnumSource = const TEnumInfo* (*)();
+
+    TOrdinalProp(const char* name, TPropKind kind, TEnumSource enumSource, TGetter getter, TSetter setter,
+                 std::optional<long long> defaultValue)
+        : TValueProp(name, kind, getter, setter, defaultValue), FEnumSource(enumSource)
+    {
+    }
+    const TEnumInfo* EnumInfo() const override { return FEnumSource ? FEnumSource() : nullptr; }
+    long long GetOrd(const TObject& object) const override { return Get(object); }
+    void SetOrd(TObject& object, long long value) const override { Set(object, value); }
+
+private:
+    TEnumSource FEnumSource;
+};
+
+class TStringProp final : public TValueProp<std::string> {
+public:
+    using TValueProp::TValueProp;
+    std::string GetStr(const TObject& object) const override { return Get(object); }
+    void SetStr(TObject& object, const std::string& value) const override { Set(object, value); }
+};
+
+class TFloatProp final : public TValueProp<long double> {
+public:
+    using TValueProp::TValueProp;
+    long double GetFloat(const TObject& object) const override { return Get(object); }
+    void SetFloat(TObject& object, long double value) const override { Set(object, value); }
+};
+
+// A reference to a component of a given class; its setter refuses others.
+class TComponentProp final : public TValueProp<TComponent*> {
+public:
+    using TClassSource = const TClassInfo& (*)();
+
+    TComponentProp(const char* name, TClassSource classSource, TGetter getter, TSetter setter,
+                   std::optional<TComponent*> defaultValue)
+        : TValueProp(name, TPropKind::Component, getter, setter, defaultValue), FClassSource(classSource)
+    {
+    }
+    const TClassInfo* ComponentClass() const override { return &FClassSource(); }
+    TComponent* GetComponent(const TObject& object) const override { return Get(object); }
+    void SetComponent(TObject& object, TComponent* value) const override { Set(object, value); }
+
+private:
+    TClassSource FClassSource;
 };
 
 // A nested object whose properties are stored under "Name.Property".
-template <class C>
 class TObjectProp final : public TPropInfo {
 public:
+    using TGetter = TInlineFunction<TPersistent*(const TObject&)>;
+    using TStored = TInlineFunction<bool(const TObject&)>;
+
     // stored: whether the nested values are written (null: always), e.g. a
     // control's font only while it does not follow its parent's.
-    TObjectProp(const char* name, std::function<TPersistent*(const C&)> getter,
-                std::function<bool(const C&)> stored = nullptr)
-        : TPropInfo(name, TPropKind::Object), FGetter(std::move(getter)), Stored(std::move(stored))
+    TObjectProp(const char* name, TGetter getter, TStored stored = nullptr)
+        : TPropInfo(name, TPropKind::Object), FGetter(getter), Stored(stored)
     {
         FReadOnly = true;
     }
-    TPersistent* GetNestedObject(const TObject& object) const override
-    {
-        return FGetter(static_cast<const C&>(object));
-    }
+    TPersistent* GetNestedObject(const TObject& object) const override { return FGetter(object); }
 
 protected:
     bool HasDefault() const override { return static_cast<bool>(Stored); }
-    bool IsDefault(const TObject& object) const override { return !Stored(static_cast<const C&>(object)); }
+    bool IsDefault(const TObject& object) const override { return !Stored(object); }
 
 private:
-    std::function<TPersistent*(const C&)> FGetter;
-    std::function<bool(const C&)> Stored;
+    TGetter FGetter;
+    TStored Stored;
 };
 
 // An event member, stored by the name of the handler it is bound to.
@@ -296,9 +273,8 @@ public:
     TPropInfo& Object(const char* name, G getter)
     {
         auto get = MakeGetter(getter);
-        auto property =
-            std::make_unique<TObjectProp<C>>(name, [get](const C& object) -> TPersistent* { return get(object); });
-        return AddProperty(std::move(property));
+        return AddProperty(std::make_unique<TObjectProp>(
+            name, [get](const TObject& object) -> TPersistent* { return get(static_cast<const C&>(object)); }));
     }
 
     // A nested object whose values are written only while stored() says so.
@@ -307,10 +283,9 @@ public:
     {
         auto get = MakeGetter(getter);
         auto isStored = MakeGetter(stored);
-        auto property = std::make_unique<TObjectProp<C>>(
-            name, [get](const C& object) -> TPersistent* { return get(object); },
-            [isStored](const C& object) -> bool { return isStored(object); });
-        return AddProperty(std::move(property));
+        return AddProperty(std::make_unique<TObjectProp>(
+            name, [get](const TObject& object) -> TPersistent* { return get(static_cast<const C&>(object)); },
+            [isStored](const TObject& object) -> bool { return isStored(static_cast<const C&>(object)); }));
     }
 
     template <class E, class Owner>
@@ -353,25 +328,69 @@ private:
     template <class G>
     using ValueType = std::decay_t<decltype(MakeGetter(std::declval<G>())(std::declval<const C&>()))>;
 
-    template <class T, class S>
-    static typename TTypedProp<T>::TSetter MakeSetter(S setter)
+    // The value as its property class carries it, and back.
+    template <class T>
+    static TCarried<T> Carry(const T& value)
     {
+        if constexpr (IsOrdinalKind<T>)
+            return TValueTraits<T>::ToOrd(value);
+        else
+            return value;
+    }
+    template <class T>
+    static T Uncarry(const TCarried<T>& value)
+    {
+        if constexpr (IsOrdinalKind<T>) {
+            return TValueTraits<T>::FromOrd(value);
+        } else if constexpr (TValueTraits<T>::Kind == TPropKind::Component) {
+            T typed = dynamic_cast<T>(value);
+            if (value && !typed)
+                throw EInvalidCast();
+            return typed;
+        } else {
+            return static_cast<T>(value);
+        }
+    }
+
+    template <class T, class S>
+    static typename TValueProp<TCarried<T>>::TSetter MakeSetter(S setter)
+    {
+        using V = TCarried<T>;
         if constexpr (std::is_null_pointer_v<S>)
             return nullptr;
         else if constexpr (std::is_member_function_pointer_v<S>)
-            return [setter](TObject& object, const T& value) { (static_cast<C&>(object).*setter)(value); };
+            return [setter](TObject& object, const V& value) { (static_cast<C&>(object).*setter)(Uncarry<T>(value)); };
         else
-            return [setter](TObject& object, const T& value) { static_cast<C&>(object).*setter = value; };
+            return [setter](TObject& object, const V& value) { static_cast<C&>(object).*setter = Uncarry<T>(value); };
     }
 
     template <class T, class G, class S>
     TPropInfo& Add(const char* name, G getter, S setter, std::optional<T> defaultValue)
     {
+        using V = TCarried<T>;
         auto get = MakeGetter(getter);
-        auto property = std::make_unique<TTypedProp<T>>(
-            name, [get](const TObject& object) -> T { return get(static_cast<const C&>(object)); },
-            MakeSetter<T>(setter), std::move(defaultValue));
-        return AddProperty(std::move(property));
+        typename TValueProp<V>::TGetter carriedGetter = [get](const TObject& object) -> V {
+            return Carry<T>(get(static_cast<const C&>(object)));
+        };
+        auto carriedSetter = MakeSetter<T>(setter);
+        std::optional<V> carriedDefault;
+        if (defaultValue)
+            carriedDefault = Carry<T>(*defaultValue);
+        constexpr TPropKind kind = TValueTraits<T>::Kind;
+        if constexpr (IsOrdinalKind<T>) {
+            TOrdinalProp::TEnumSource enumSource = nullptr;
+            if constexpr (kind == TPropKind::Enum || kind == TPropKind::Set)
+                enumSource = &TValueTraits<T>::Enum;
+            return AddProperty(
+                std::make_unique<TOrdinalProp>(name, kind, enumSource, carriedGetter, carriedSetter, carriedDefault));
+        } else if constexpr (kind == TPropKind::String) {
+            return AddProperty(std::make_unique<TStringProp>(name, kind, carriedGetter, carriedSetter, carriedDefault));
+        } else if constexpr (kind == TPropKind::Float) {
+            return AddProperty(std::make_unique<TFloatProp>(name, kind, carriedGetter, carriedSetter, carriedDefault));
+        } else {
+            return AddProperty(std::make_unique<TComponentProp>(name, &std::remove_pointer_t<T>::StaticClass,
+                                                                carriedGetter, carriedSetter, carriedDefault));
+        }
     }
 
     TPropInfo& AddProperty(std::unique_ptr<TPropInfo> property)

@@ -5,9 +5,9 @@
 // Each class describes itself once (IMPLEMENT_CLASS); the description is
 // built on first use.
 
+#include "framework/InlineFunction.h"
 #include "framework/Message.h"
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,13 +16,13 @@ class TObject;
 class TComponent;
 class TPropInfo;
 
-using TMessageHandler = std::function<void(TObject& object, TMessage& message)>;
+using TMessageHandler = TInlineFunction<void(TObject& object, TMessage& message)>;
 
 class TClassInfo {
 public:
     using TBuild = void (*)(TClassInfo& info);
     using TFactory = TComponent* (*)(TComponent* owner);
-    using TFieldAssign = std::function<void(TObject& root, TComponent* component)>;
+    using TFieldAssign = TInlineFunction<void(TObject& root, TComponent* component)>;
 
     TClassInfo(const char* name, const TClassInfo* parent, TBuild build);
     ~TClassInfo();

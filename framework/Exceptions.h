@@ -2,13 +2,25 @@
 // The exceptions the program raises and catches. Every one carries the
 // message that the application's standard error box shows.
 
-#include <stdexcept>
+#include <exception>
 #include <string>
 
-class Exception : public std::runtime_error {
+// On std::exception itself rather than std::runtime_error, whose message
+// string brings a second string implementation into the exe. The message
+// is shared by copies, as runtime_error's is: throwing copies the
+// exception, and that must not need memory, which may be what ran out.
+class Exception : public std::exception {
 public:
-    explicit Exception(const std::string& message) : std::runtime_error(message) {}
+    explicit Exception(const std::string& message);
+    Exception(const Exception& other) noexcept;
+    Exception& operator=(const Exception& other) noexcept;
+    ~Exception() override;
+    const char* what() const noexcept override;
     std::string Message() const { return what(); }
+
+private:
+    struct TText;
+    TText* FText;
 };
 
 // A registry write that failed on an opened key.

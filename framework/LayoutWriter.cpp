@@ -6,6 +6,7 @@
 #include "framework/Stream.h"
 #include "framework/Strings.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -37,18 +38,27 @@ std::string QuoteString(const std::string& text)
     return result;
 }
 
+// A long double in so many significant digits, by MinGW's own formatter
+// (the system's knows no long double).
+std::string LongDoubleText(int digits, long double value)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*Lg", digits, value);
+    return text;
+}
+
 // The shortest decimal form that reads back to the same value.
 std::string FloatText(long double value)
 {
     for (int digits = 1; digits <= 21; ++digits) {
-        std::string text = Format("%.*Lg", digits, value);
+        std::string text = LongDoubleText(digits, value);
         if (std::strtold(text.c_str(), nullptr) == value) {
             if (text.find_first_of(".eE") == std::string::npos)
                 text += ".0";
             return text;
         }
     }
-    return Format("%.21Lg", value);
+    return LongDoubleText(21, value);
 }
 
 class TWriterFiler : public TFiler {

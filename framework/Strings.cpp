@@ -5,21 +5,28 @@
 #include <cctype>
 #include <cstdarg>
 #include <cstdio>
-#include <vector>
+#include <string>
 
+// msvcrt's own formatter, which every Windows 9x has: the exe then carries
+// no formatter of its own (with its floating-point conversions). It knows
+// the C89 conversions only: no %lld, %zu or long double, which the format
+// attribute in the header checks.
 std::string Format(const char* format, ...)
 {
     va_list args;
     va_start(args, format);
-    va_list copy;
-    va_copy(copy, args);
-    int length = std::vsnprintf(nullptr, 0, format, copy);
-    va_end(copy);
     std::string result;
-    if (length > 0) {
-        std::vector<char> buffer(static_cast<size_t>(length) + 1);
-        std::vsnprintf(buffer.data(), buffer.size(), format, args);
-        result.assign(buffer.data(), static_cast<size_t>(length));
+    // _vsnprintf says -1 when the text does not fit, not how long it is.
+    for (size_t size = 256; size <= 1 << 20; size *= 2) {
+        result.resize(size);
+        va_list copy;
+        va_copy(copy, args);
+        int length = _vsnprintf(&result[0], size, format, copy);
+        va_end(copy);
+        if (length >= 0 && static_cast<size_t>(length) < size) {
+            result.resize(static_cast<size_t>(length));
+            break;
+        }
     }
     va_end(args);
     return result;
@@ -27,7 +34,7 @@ std::string Format(const char* format, ...)
 
 std::string IntToStr(long long value)
 {
-    return Format("%lld", value);
+    return std::to_string(value);
 }
 
 std::string UpperCase(const std::string& text)

@@ -4,8 +4,9 @@
 
 #include <string>
 
-// printf-style formatting into a std::string.
-std::string Format(const char* format, ...) __attribute__((format(gnu_printf, 1, 2)));
+// printf-style formatting into a std::string, by the system's C run-time:
+// C89 conversions only (no %lld, %zu or long double).
+std::string Format(const char* format, ...) __attribute__((format(ms_printf, 1, 2)));
 std::string IntToStr(long long value);
 
 std::string UpperCase(const std::string& text);
