@@ -7,8 +7,9 @@
 // and after looking at scripts/gallery's picture):
 //   QUORVEL_PRINT_HASHES=1 scripts/wine-exec build/bin/test_theme.exe -tc='Whole*'
 // prints the current table; paste it over the one below. Separators and
-// track channels use system colours: the hashes hold for the prefix's
-// standard Windows 98 colours (scripts/env).
+// track channels use system colours, and items draw text: the hashes hold
+// for the prefix's standard Windows 98 colours (scripts/env) and the fonts
+// scripts/setup installs.
 
 struct TElementHash {
     const char* Name;
@@ -32,16 +33,16 @@ const TElementHash ExpectedElementHashes[] = {
     {"progress blocks", "70039B845613BF75"},
     {"progress smooth", "2868B2A0130D7BE5"},
     {"popup frame", "453F01189FF83C45"},
-    {"popup item", "CA4813333CA6FEC7"},
-    {"popup item selected with submenu", "27A47492A97B5DE8"},
-    {"popup item checked", "3A6B5EF9A344F3E3"},
-    {"popup item disabled with shortcut", "6ECAE194AC8049A7"},
+    {"popup item", "680DCEB04D5D54ED"},
+    {"popup item selected with submenu", "C8633BDEB730D0AD"},
+    {"popup item checked", "8BAD04C404197524"},
+    {"popup item disabled with shortcut", "51CEEEC180FE4CE5"},
     {"popup separator", "77151D5B6B295865"},
-    {"menu bar", "5CEE29A4E9ECF8FA"},
-    {"panel, header bar and group frame", "0F7A51E23B394EFD"},
+    {"menu bar", "0D1053940715704B"},
+    {"panel, header bar and group frame", "C31FDFE17C3E662C"},
     {"small buttons", "07FA366146659CD6"},
     {"scroll pieces", "AAD22A8F44F42BDD"},
     {"track pieces", "334FD74C942237D8"},
     {"tab page and tabs", "DF2B855E0BD25ECE"},
-    {"frame 1 active, hue 60", "0C76B69C562E5E47"},
+    {"frame 1 active, hue 60", "E3FE26F327CECB34"},
 };
