@@ -22,9 +22,12 @@ start_demo() {
     WINDOW=$(driver find TfrmFrameDemo Quorvel - 60000) || fail "no demonstration window"
     driver wait "$WINDOW" visible 30000 || fail "the demonstration window was not shown"
     read_rect
-    # The form has the keyboard: a click in its client area.
+    focus_form
+}
+# focus_form: gives the form the keyboard, with a click in its client area.
+focus_form() {
     xdotool mousemove $(( L + 200 )) $(( T + 150 )) click 1
-    driver wait "$WINDOW" foreground 30000 || fail "the demonstration window is not in the foreground"
+    driver wait "$WINDOW" foreground 30000 >/dev/null || fail "the demonstration window is not in the foreground"
 }
 read_rect() {
     rect=$(value_of rect "$(driver info "$WINDOW")")
@@ -98,14 +101,14 @@ driver post "$APP" 0x112 0xF020 0 >/dev/null
 driver wait "$WINDOW" hidden 30000 || fail "the frame stayed after the application was minimized"
 driver post "$APP" 0x112 0xF120 0 >/dev/null
 driver wait "$WINDOW" visible 30000 || fail "restoring the application did not bring the frame back"
+focus_form
 open_sysmenu
 xdotool key Return
 menu_closed
 driver wait "$WINDOW" hidden 30000 || fail "the frame stayed after Minimize"
 driver post "$APP" 0x112 0xF120 0 >/dev/null
 driver wait "$WINDOW" visible 30000 || fail "restoring the application did not bring the minimized frame back"
-xdotool mousemove $(( L + 200 )) $(( T + 150 )) click 1
-driver wait "$WINDOW" foreground 30000 >/dev/null
+focus_form
 
 # Maximize (the second entry) fills the work area; 1390 restores.
 open_sysmenu
@@ -146,8 +149,7 @@ done
 driver wait "$WINDOW" visible 30000 || fail "the tray icon's double-click did not restore the window"
 
 # A click outside, on the close button, closes the menu and reaches it.
-xdotool mousemove $(( L + 200 )) $(( T + 150 )) click 1
-driver wait "$WINDOW" foreground 30000 >/dev/null
+focus_form
 open_sysmenu
 xdotool key Down Down Down Down Up Up Up Up Up
 sleep 0.3
