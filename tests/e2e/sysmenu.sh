@@ -137,16 +137,23 @@ sleep 0.5
 read_rect
 expect "height after restore" "$((B - T))" 212
 
-# Minimize to tray (fourth entry) hides the window; the double-click on
-# its icon (0x203 on callback 1388) brings it back.
+# Minimize to tray (fourth entry) hides the window behind an icon of its
+# own at the right of the taskbar; a double-click on it brings it back.
+screenshot
+cp "$SHOT" "$TMP_DIR/tray-before.ppm"
 open_sysmenu
 xdotool key Down Down Down Return
 menu_closed
 driver wait "$WINDOW" hidden 30000 || fail "the window stayed after minimize to tray"
-for w in $(driver windows "$pid" | sed -n 's/^\(0x[0-9a-f]*\).*TUtilityWindow.*/\1/p'); do
-    driver post "$w" 1388 0 0x203 >/dev/null
-done
-driver wait "$WINDOW" visible 30000 || fail "the tray icon's double-click did not restore the window"
+tray_icon_shown() {
+    screenshot || return 1
+    ICON=$($WINDOW_LOOK changed "$SHOT" "$TMP_DIR/tray-before.ppm" 824 728 1024 768)
+    [ -n "$ICON" ]
+}
+wait_for 30 tray_icon_shown || fail "no tray icon for the window minimized to the tray"
+set -- $ICON
+xdotool mousemove "$1" "$2" click --repeat 2 --delay 80 1
+driver wait "$WINDOW" visible 30000 || fail "a double-click on the tray icon did not restore the window"
 
 # A click outside, on the close button, closes the menu and reaches it.
 focus_form

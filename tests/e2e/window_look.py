@@ -13,6 +13,9 @@
       menu text), "grey" when it is mid grey (grayed text), else "none"
   window_look.py pixels SHOT X,Y...
       prints "R G B" for each point
+  window_look.py changed SHOT BEFORE LEFT TOP RIGHT BOTTOM
+      prints "X Y", the middle of what differs from the earlier picture
+      BEFORE inside the area, or nothing when the area is unchanged
 """
 import struct
 import sys
@@ -73,6 +76,13 @@ def main():
         for point in args:
             px, py = map(int, point.split(","))
             print(*pixel(px, py))
+    elif command == "changed":
+        _, _, before = read_ppm(args[0])
+        left, top, right, bottom = map(int, args[1:5])
+        points = [(px, py) for py in range(top, bottom) for px in range(left, right) if pixel(px, py) != before(px, py)]
+        if points:
+            xs, ys = [px for px, _ in points], [py for _, py in points]
+            print((min(xs) + max(xs)) // 2, (min(ys) + max(ys)) // 2)
 
 
 main()
