@@ -90,10 +90,7 @@ void TKsCustomCheckBox::PaintCaption()
     const int left = GetBoxSize().cx + FSpacing;
     RECT box{left, 0, left + width, height};
     OffsetRect(&box, 0, (PaintHeight() - height) / 2);
-    // Not clipped to the measured box: a face whose glyphs overhang their
-    // advance (italic, or Wine's stand-in for a missing face) would lose
-    // its last letter. The control's own edge still clips.
-    const UINT format = DT_LEFT | DT_SINGLELINE | DT_NOCLIP;
+    const UINT format = DT_LEFT | DT_SINGLELINE;
     DrawCaptionText(text, box, format);
     if (HasFocus())
         front.DrawFocusRect(RECT{box.left - 1, box.top - 2, box.right + 3, box.bottom + 2}, MakeColor(0, 0, 0));

@@ -352,6 +352,10 @@ void TKsCustomControl::CMMouseLeave(TMessage&)
 
 void TKsCustomControl::DrawCaptionText(const std::string& text, const RECT& box, UINT format)
 {
+    // Not clipped to the measured box: where the face draws wider than it
+    // measures (overhanging glyphs, a stand-in for a missing face), the
+    // last letter would be lost. The control's own edge still clips.
+    format |= DT_NOCLIP;
     if (!Enabled()) {
         RECT raised = box;
         OffsetRect(&raised, 1, 1);
