@@ -17,15 +17,7 @@ about_item() {
     screenshot && $LOOK text "$SHOT" $(( MENU_LEFT + 30 )) $(( top + 2 )) $(( MENU_LEFT + 100 )) $(( top + H - 2 ))
 }
 # read_about: the box's client origin X, Y, size CW, CH, rectangle L T R B.
-read_about() {
-    info=$(driver info "$ABOUT")
-    client=$(value_of client "$info")
-    X=$(echo "$client" | cut -d, -f1); Y=$(echo "$client" | cut -d, -f2)
-    CW=$(echo "$client" | cut -d, -f3); CH=$(echo "$client" | cut -d, -f4)
-    rect=$(value_of rect "$info")
-    L=$(echo "$rect" | cut -d, -f1); T=$(echo "$rect" | cut -d, -f2)
-    R=$(echo "$rect" | cut -d, -f3); B=$(echo "$rect" | cut -d, -f4)
-}
+read_about() { read_window "$ABOUT"; }
 # open_about: chooses "About..." and waits for a new box; sets ABOUT.
 LAST_ABOUT=""
 open_about() {
@@ -57,7 +49,7 @@ open_about
 expect "client size" "${CW}x${CH}" "350x161"
 # Centred on the 1024 x 768 screen, to the pixel an odd size allows.
 centre_x=$(( L + R - 1024 )); centre_y=$(( T + B - 768 ))
-[ "${centre_x#-}" -le 1 ] && [ "${centre_y#-}" -le 1 ] || fail "not centred: $rect"
+[ "${centre_x#-}" -le 1 ] && [ "${centre_y#-}" -le 1 ] || fail "not centred: $L,$T,$R,$B"
 wait_for 20 trace_has 'DrawTextA([0-9a-f]*,[0-9a-f]* "1.0.0.0"' || fail "the box does not show the version 1.0.0.0"
 xdotool mousemove $(( X + 300 )) $(( Y + 60 ))
 sleep 0.5
@@ -93,9 +85,8 @@ DETAILS=$(driver find TfrmDetails Quorvel "$PID" 10000) || fail "no details wind
 open_menu
 choose 4
 driver wait "$DETAILS" visible 20000 || fail "Details... did not show the window"
-info=$(driver info "$DETAILS")
-client=$(value_of client "$info")
-xdotool mousemove $(( $(echo "$client" | cut -d, -f1) + 20 )) $(( $(echo "$client" | cut -d, -f2) + 147 )) click 1
+read_window "$DETAILS"
+xdotool mousemove $(( X + 20 )) $(( Y + 147 )) click 1
 topmost() { [ "$(value_of topmost "$(driver info "$DETAILS")")" = "$1" ]; }
 wait_for 20 topmost 1 || fail "Always on top did not make the details window topmost"
 open_about

@@ -34,15 +34,7 @@ expect_item() {
 }
 # read_details: X, Y (client origin on the screen), CW, CH, and the window's
 # rectangle L, T, R, B.
-read_details() {
-    info=$(driver info "$DETAILS")
-    client=$(value_of client "$info")
-    X=$(echo "$client" | cut -d, -f1); Y=$(echo "$client" | cut -d, -f2)
-    CW=$(echo "$client" | cut -d, -f3); CH=$(echo "$client" | cut -d, -f4)
-    rect=$(value_of rect "$info")
-    L=$(echo "$rect" | cut -d, -f1); T=$(echo "$rect" | cut -d, -f2)
-    R=$(echo "$rect" | cut -d, -f3); B=$(echo "$rect" | cut -d, -f4)
-}
+read_details() { read_window "$DETAILS"; }
 open_details() {
     open_menu
     choose 4
@@ -86,7 +78,7 @@ read_details
 expect "client size" "${CW}x${CH}" "300x180"
 # Centred on the 1024 x 768 screen, to the pixel an odd size allows.
 centre_x=$(( L + R - 1024 )); centre_y=$(( T + B - 768 ))
-[ "${centre_x#-}" -le 1 ] && [ "${centre_y#-}" -le 1 ] || fail "not centred: $rect"
+[ "${centre_x#-}" -le 1 ] && [ "${centre_y#-}" -le 1 ] || fail "not centred: $L,$T,$R,$B"
 expect "title" "$(value_of title "$(driver info "$DETAILS")")" "Quorvel"
 wait_for 20 shown focus TNgButton ||
     fail "the focus is not on OK: $(value_of focus "$(driver info "$DETAILS")")"

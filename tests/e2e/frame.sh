@@ -24,11 +24,7 @@ start_demo() {
     driver wait "$WINDOW" visible 30000 || fail "the demonstration window was not shown"
     read_rect
 }
-read_rect() {
-    rect=$(value_of rect "$(driver info "$WINDOW")")
-    L=${rect%%,*}
-    T=$(echo "$rect" | cut -d, -f2)
-}
+read_rect() { read_window "$WINDOW"; }
 end_demo() {
     driver post "$WINDOW" 0x10 0 0 >/dev/null  # WM_CLOSE
     code=$(wait_exit "$COPY" 30)

@@ -112,6 +112,15 @@ value_of() {
     printf '%s\n' "$2" | sed -n "s/^$1=//p"
 }
 
+# read_window WINDOW: its rectangle on the screen L, T, R, B, and its
+# client area's origin on the screen X, Y and size CW, CH.
+read_window() {
+    info=$(driver info "$1")
+    # shellcheck disable=SC2046
+    set -- $(value_of rect "$info" | tr , ' ') $(value_of client "$info" | tr , ' ')
+    L=$1 T=$2 R=$3 B=$4 X=${5:-} Y=${6:-} CW=${7:-} CH=${8:-}
+}
+
 # expect WHAT ACTUAL EXPECTED
 expect() {
     [ "$2" = "$3" ] || fail "$1: expected '$3', got '$2'"

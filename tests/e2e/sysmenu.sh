@@ -29,23 +29,15 @@ focus_form() {
     xdotool mousemove $(( L + 200 )) $(( T + 150 )) click 1
     driver wait "$WINDOW" foreground 30000 >/dev/null || fail "the demonstration window is not in the foreground"
 }
-read_rect() {
-    rect=$(value_of rect "$(driver info "$WINDOW")")
-    L=${rect%%,*}
-    T=$(echo "$rect" | cut -d, -f2)
-    R=$(echo "$rect" | cut -d, -f3)
-    B=$(echo "$rect" | cut -d, -f4)
-}
+read_rect() { read_window "$WINDOW"; }
 # open_sysmenu: Alt+Space; sets POPUP and its rectangle PL PT PR PB.
 open_sysmenu() {
     xdotool key alt+space
     POPUP=$(driver find TNgPopupWindow - - 30000) || fail "no system menu after Alt+Space"
     driver wait "$POPUP" visible 30000 || fail "the system menu was not shown"
-    prect=$(value_of rect "$(driver info "$POPUP")")
-    PL=${prect%%,*}
-    PT=$(echo "$prect" | cut -d, -f2)
-    PR=$(echo "$prect" | cut -d, -f3)
-    PB=$(echo "$prect" | cut -d, -f4)
+    # shellcheck disable=SC2046
+    set -- $(value_of rect "$(driver info "$POPUP")" | tr , ' ')
+    PL=$1 PT=$2 PR=$3 PB=$4
 }
 menu_closed() {
     driver wait "$POPUP" gone 30000 >/dev/null || fail "the system menu stayed open"
