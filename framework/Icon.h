@@ -25,6 +25,9 @@ public:
     HICON Handle() const { return FHandle.Get(); }
     // Takes ownership of icon (null empties).
     void SetHandle(HICON icon);
+    // The same for an icon whose size the caller knows, which spares
+    // reading it back from the icon's bitmaps.
+    void SetHandle(HICON icon, int width, int height);
     // Gives the icon up to the caller and leaves this object empty.
     HICON ReleaseHandle();
 
@@ -40,7 +43,9 @@ public:
     void Assign(const TPersistent* source) override;
 
 private:
+    // Both raise OnChanging first: the old handle is destroyed here.
     void TakeImage(HICON icon);
+    void TakeImage(HICON icon, int width, int height);
 
     TIconHandle FHandle;
     int FWidth = 0;
