@@ -99,10 +99,14 @@ bool TShellNotifyQueue::Modify(const TNotifyIconData& data, WPARAM tag)
             *same = TEntry{data, ShellNotifyIconFunction, tag};
         else
             FPending.push_back(TEntry{data, ShellNotifyIconFunction, tag});
-        ResetEvent(FIdle.Get());
     }
-    SetEvent(FWake.Get());
     return true;
+}
+
+void TShellNotifyQueue::Release()
+{
+    if (Running())
+        SetEvent(FWake.Get());
 }
 
 bool TShellNotifyQueue::Call(DWORD message, TNotifyIconData& data)
@@ -113,7 +117,24 @@ bool TShellNotifyQueue::Call(DWORD message, TNotifyIconData& data)
 
 void TShellNotifyQueue::Drain()
 {
-    if (Running())
+    if (!Running())
+        return;
+    bool queued = false;
+    bool busy = false;
+    {
+        TLock lock(FLock);
+        queued = !FPending.empty();
+        busy = queued || FInFlight;
+        // Reset here rather than by Modify, which then makes no call into
+        // the system: the worker sets it, under the lock, once it finds
+        // the queue empty.
+        if (busy)
+            ResetEvent(FIdle.Get());
+    }
+    // Idle, as almost always: no wait, no call into the system.
+    if (queued)
+        Release();
+    if (busy)
         WaitHandlingSentMessages(FIdle.Get());
 }
 
@@ -141,7 +162,8 @@ void TShellNotifyQueue::Deliver()
 bool TShellNotifyQueue::Next(TEntry& entry)
 {
     TLock lock(FLock);
-    if (FPending.empty()) {
+    FInFlight = !FPending.empty();
+    if (!FInFlight) {
         SetEvent(FIdle.Get());
         return false;
     }

@@ -2,8 +2,11 @@
 // Delivers the tray's NIM_MODIFY calls from a worker thread of its own, so
 // that a tick does not wait for the round trip into the shell's process.
 // A queued record is a copy; a newer record for the same icon replaces one
-// that has not gone out yet. Every other call is made at once, after what
-// is queued has gone out, so the shell sees the calls in their order.
+// that has not gone out yet. The worker starts on the queue when released,
+// which lets the caller finish its own work first: under Wine both sides'
+// calls go through the one server process and would slow each other down.
+// Every other call is made at once, after what is queued has gone out, so
+// the shell sees the calls in their order.
 // Stopped (or never started, or when the thread can't be had) every call
 // is made at once.
 //
@@ -58,10 +61,13 @@ public:
     // comes back as ShellModifyRefusedMessage with tag. Not running: the
     // call is made now and its result returned.
     bool Modify(const TNotifyIconData& data, WPARAM tag);
+    // Lets the worker deliver what is queued.
+    void Release();
     // Any shell call, made now, after the queue has drained.
     bool Call(DWORD message, TNotifyIconData& data);
-    // Returns once nothing is queued or in flight. Messages sent to this
-    // thread's windows meanwhile are handled, as in any shell call.
+    // Releases the queue and returns once nothing is queued or in flight.
+    // Messages sent to this thread's windows meanwhile are handled, as in
+    // any shell call.
     void Drain();
 
 private:
@@ -78,8 +84,9 @@ private:
 
     CRITICAL_SECTION FLock;
     std::vector<TEntry> FPending;  // guarded by FLock
+    bool FInFlight = false;        // guarded by FLock
     bool FStopping = false;        // guarded by FLock
     TKernelHandle FWake;           // auto-reset: work or stop
-    TKernelHandle FIdle;           // manual-reset: nothing queued or in flight
+    TKernelHandle FIdle;           // manual-reset: set once nothing is queued or in flight
     TKernelHandle FThread;
 };

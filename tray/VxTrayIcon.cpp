@@ -17,6 +17,9 @@ namespace {
 const UINT TrayIconId = 0;
 const UINT TrayIconFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
 
+// Posted to the tray's own window: the queued modify may go out now.
+const UINT ShellReleaseMessage = WM_USER + 1002;
+
 }  // namespace
 
 std::string TrayTipText(const std::string& hint)
@@ -117,9 +120,32 @@ void TVxTrayIcon::UpdateIcon()
     // Until the shell has taken the icon there is nothing to modify: each
     // change tries the add again, so the icon comes as soon as it can.
     if (FAdded)
-        FShellCurrent = FShellQueue.Modify(FData, ++FShellTag);
+        QueueModify();
     else
         AddIcon();
+}
+
+void TVxTrayIcon::QueueModify()
+{
+    FShellCurrent = FShellQueue.Modify(FData, ++FShellTag);
+    if (!FShellQueue.Running() || FReleasePosted)
+        return;
+    FReleasePosted = PostMessageA(FWindow.Handle(), ShellReleaseMessage, 0, 0) != FALSE;
+    if (!FReleasePosted)
+        FShellQueue.Release();
+}
+
+void TVxTrayIcon::ReleaseShellQueue()
+{
+    FReleasePosted = false;
+    FShellQueue.Release();
+}
+
+void TVxTrayIcon::ShellRefused(WPARAM tag)
+{
+    // A later call, taken or not, has its own outcome.
+    if (tag == FShellTag)
+        FShellCurrent = false;
 }
 
 void TVxTrayIcon::EndUpdate()
@@ -313,8 +339,10 @@ void TVxTrayIcon::TrayWndProc(TMessage& message)
             HandleTrayMessage(message.LParam);
         else if (message.Msg == TaskbarCreatedMessage())
             SetActive(FActive);
-        else if (message.Msg == ShellModifyRefusedMessage && message.WParam == FShellTag)
-            FShellCurrent = false;
+        else if (message.Msg == ShellModifyRefusedMessage)
+            ShellRefused(message.WParam);
+        else if (message.Msg == ShellReleaseMessage)
+            ReleaseShellQueue();
         else
             FWindow.DefaultHandler(message);
     } catch (...) {

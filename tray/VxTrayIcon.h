@@ -105,6 +105,12 @@ private:
     // Passes a new image or tip on, or adds the icon if it is not there.
     void UpdateIcon();
     bool Notify(DWORD message);
+    // Queues a modify, released to the worker once the message being
+    // handled now (a tick) is done.
+    void QueueModify();
+    void ReleaseShellQueue();
+    // The shell refused the queued modify numbered tag.
+    void ShellRefused(WPARAM tag);
 
     bool FActive = false;
     TIcon* FIcon = nullptr;
@@ -125,6 +131,7 @@ private:
     // Numbers every shell call, so that a refusal of a queued modify
     // counts only while nothing has been sent after it.
     WPARAM FShellTag = 0;
+    bool FReleasePosted = false;
     TUtilityWindow FWindow;
     // Stopped in the destructor, before the window goes.
     TShellNotifyQueue FShellQueue;

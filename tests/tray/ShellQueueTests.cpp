@@ -9,6 +9,9 @@
 
 #include <doctest/doctest.h>
 
+#include <string>
+#include <vector>
+
 namespace {
 
 // Stands between the tray and the recorder. Each call signals Entered,
@@ -72,13 +75,19 @@ struct TQueuedTrayFixture {
     TQueuedTrayFixture& operator=(const TQueuedTrayFixture&) = delete;
 
     // Closes the gate and queues a modify, which the worker takes into the
-    // shell and is held there; true when it got there.
+    // shell once the tray's messages are handled, and is held there; true
+    // when it got there.
     bool HoldModify(const char* hint)
     {
         ResetEvent(TSlowShell::Gate);
+        return ChangeAndWaitForCall([&] { Tray->SetHint(hint); });
+    }
+    template <class TChange>
+    bool ChangeAndWaitForCall(TChange change)
+    {
         ResetEvent(TSlowShell::Entered);
-        Tray->SetHint(hint);
-        return WaitForSingleObject(TSlowShell::Entered, 10000) == WAIT_OBJECT_0;
+        change();
+        return PumpUntil([] { return WaitForSingleObject(TSlowShell::Entered, 0) == WAIT_OBJECT_0; });
     }
     // Until that many shell calls have ended and no refusal waits for the
     // tray's window: the worker posts one before its next call begins.
@@ -95,7 +104,9 @@ struct TQueuedTrayFixture {
     {
         std::vector<std::string> sent;
         for (const TShellCall& call : TShellRecorder::Calls())
-            sent.push_back((call.Message == NIM_ADD ? "add " : call.Message == NIM_MODIFY ? "modify " : "delete ") +
+            sent.push_back((call.Message == NIM_ADD      ? "add "
+                            : call.Message == NIM_MODIFY ? "modify "
+                                                         : "delete ") +
                            call.Tip());
         return sent;
     }
@@ -167,9 +178,7 @@ TEST_CASE("An icon replaced while its modify is in flight is destroyed only afte
 {
     TQueuedTrayFixture f;
     TSlowShell::DelayMs = 100;
-    ResetEvent(TSlowShell::Entered);
-    f.Tray->Icon()->SetHandle(LoadGauge());
-    REQUIRE(WaitForSingleObject(TSlowShell::Entered, 10000) == WAIT_OBJECT_0);
+    REQUIRE(f.ChangeAndWaitForCall([&] { f.Tray->Icon()->SetHandle(LoadGauge()); }));
     f.Tray->Icon()->SetHandle(LoadGauge());
     f.Tray->SetActive(false);
     CHECK(f.Shell.Count() == 4);
