@@ -1,7 +1,8 @@
 #pragma once
 // An icon image: one owned HICON, drawn with its mask. Assigning copies
 // the image (a new handle, never a shared one), and every new image raises
-// OnChange, so that a holder such as the tray icon can pass it on at once.
+// OnChange, so that a holder such as the tray icon can pass it on at once;
+// OnChanging comes first, while the old handle still exists.
 //
 // In layouts an icon names an ICON resource of the program:
 //   Icon.ResourceName = 'TRAY_GAUGE_EMPTY'

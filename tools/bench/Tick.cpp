@@ -160,6 +160,14 @@ void PrintParts()
                 }));
 }
 
+// The queued records reached the shell: none was refused.
+void CheckShellTook(const TVxTrayIcon& tray)
+{
+    PumpWaiting();
+    if (!tray.ShellCurrent())
+        throw std::runtime_error("the shell refused a queued record");
+}
+
 void ShowDetails(bool show)
 {
     if (show)
@@ -186,6 +194,8 @@ void BenchTick()
     PrintParts();
     ShowDetails(false);
     PrintTicks("DetailsTickHidden");
+    tray.WaitForShell();
+    CheckShellTook(tray);
 
     tray.SetShellQueued(false);
     ShowDetails(true);
