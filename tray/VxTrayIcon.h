@@ -68,9 +68,10 @@ public:
     TMouseMoveEvent OnMouseMove;
 
     // Whether NIM_MODIFY goes out from a worker thread, so that a new
-    // image or tooltip doesn't wait for the shell; adds and deletes still
-    // wait for it. Off by default: every call is made at once. A refused
-    // modify clears ShellCurrent when its message arrives.
+    // image or tooltip doesn't wait for the shell; the worker starts on it
+    // once the message being handled (a tick) is done. Adds and deletes
+    // still wait for the shell. Off by default: every call is made at once.
+    // A refused modify clears ShellCurrent when its message arrives.
     bool ShellQueued() const { return FShellQueue.Running(); }
     // False when no thread could be had; the calls stay synchronous.
     bool SetShellQueued(bool queued);
