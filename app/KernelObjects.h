@@ -1,19 +1,15 @@
 #pragma once
-// Sole owners of kernel objects: a handle closed with CloseHandle, and a
-// mapped view of a file mapping.
+// Sole owners of kernel objects: a handle closed with CloseHandle (from
+// framework/KernelHandle.h) and a mapped view of a file mapping.
 
 #include "framework/GdiObject.h"
+#include "framework/KernelHandle.h"
 
 #include <windows.h>
 
-struct TCloseHandle {
-    void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
 struct TUnmapView {
     void operator()(void* view) const { UnmapViewOfFile(view); }
 };
-
-using TKernelHandle = TOwnedHandle<HANDLE, TCloseHandle>;
 
 class TMappedView : public TOwnedHandle<void*, TUnmapView> {
 public:

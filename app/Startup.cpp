@@ -9,6 +9,7 @@
 #include "framework/Finalization.h"
 #include "framework/Strings.h"
 #include "resources/resource.h"
+#include "tray/VxTrayIcon.h"
 
 #include <windows.h>
 
@@ -30,6 +31,10 @@ int RunQuorvel()
     Application->SetShowMainForm(false);
     // The hidden controller: its creation puts the gauge into the tray.
     Application->CreateForm(frmQuorvel);
+    // From the first tick of the loop on, a new gauge or tooltip goes to
+    // the shell from the tray's worker thread: the round trip into the
+    // shell's process costs more than the rest of a tick.
+    frmQuorvel->VxTrayIcon->SetShellQueued(true);
     Application->Run();
     return 0;
 }

@@ -48,15 +48,20 @@ bool FirstImageSize(HINSTANCE instance, const std::string& name, int& width, int
 
 }
 
+void TIcon::TakeImage(HICON icon, int width, int height)
+{
+    Changing();
+    FHandle.Reset(icon);
+    FWidth = icon ? width : 0;
+    FHeight = icon ? height : 0;
+    FResourceName.clear();
+}
+
 void TIcon::TakeImage(HICON icon)
 {
-    FHandle.Reset(icon);
-    FWidth = FHeight = 0;
-    FResourceName.clear();
-    if (!icon)
-        return;
+    TakeImage(icon, 0, 0);
     ICONINFO info{};
-    if (!GetIconInfo(icon, &info))
+    if (!icon || !GetIconInfo(icon, &info))
         return;
     // GetIconInfo hands out copies of both bitmaps: they are ours to free.
     TGdiHandle<HBITMAP> color(info.hbmColor);
@@ -79,8 +84,16 @@ void TIcon::SetHandle(HICON icon)
     Changed();
 }
 
+void TIcon::SetHandle(HICON icon, int width, int height)
+{
+    if (icon != FHandle.Get())
+        TakeImage(icon, width, height);
+    Changed();
+}
+
 HICON TIcon::ReleaseHandle()
 {
+    Changing();
     HICON icon = FHandle.Release();
     FWidth = FHeight = 0;
     FResourceName.clear();

@@ -1,7 +1,8 @@
 #pragma once
 // An icon image: one owned HICON, drawn with its mask. Assigning copies
 // the image (a new handle, never a shared one), and every new image raises
-// OnChange, so that a holder such as the tray icon can pass it on at once.
+// OnChange, so that a holder such as the tray icon can pass it on at once;
+// OnChanging comes first, while the old handle still exists.
 //
 // In layouts an icon names an ICON resource of the program:
 //   Icon.ResourceName = 'TRAY_GAUGE_EMPTY'
@@ -25,6 +26,9 @@ public:
     HICON Handle() const { return FHandle.Get(); }
     // Takes ownership of icon (null empties).
     void SetHandle(HICON icon);
+    // The same for an icon whose size the caller knows, which spares
+    // reading it back from the icon's bitmaps.
+    void SetHandle(HICON icon, int width, int height);
     // Gives the icon up to the caller and leaves this object empty.
     HICON ReleaseHandle();
 
@@ -40,7 +44,9 @@ public:
     void Assign(const TPersistent* source) override;
 
 private:
+    // Both raise OnChanging first: the old handle is destroyed here.
     void TakeImage(HICON icon);
+    void TakeImage(HICON icon, int width, int height);
 
     TIconHandle FHandle;
     int FWidth = 0;

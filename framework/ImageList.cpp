@@ -162,7 +162,7 @@ void TImageList::GetIcon(int index, TIcon& icon)
     HICON image = ImageListGetIconFunction(FHandle.Get(), index, ILD_NORMAL);
     if (!image)
         throw EOutOfResources("Out of system resources");
-    icon.SetHandle(image);
+    icon.SetHandle(image, FWidth, FHeight);
 }
 
 void TImageList::GetBitmap(int index, TBitmap& bitmap)

@@ -8,25 +8,19 @@
 #include "framework/ScopeGuard.h"
 #include "framework/Timer.h"
 
-#include <shellapi.h>
-
 #include <algorithm>
 #include <iterator>
 
 namespace {
 
-BOOL WINAPI CallShell(DWORD message, TNotifyIconData* data)
-{
-    return Shell_NotifyIconA(message, reinterpret_cast<NOTIFYICONDATAA*>(data));
-}
-
 // Every shell call names the same icon and carries message, icon and tip.
 const UINT TrayIconId = 0;
 const UINT TrayIconFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
 
-}  // namespace
+// Posted to the tray's own window: the queued modify may go out now.
+const UINT ShellReleaseMessage = WM_USER + 1002;
 
-TShellNotifyIcon ShellNotifyIconFunction = CallShell;
+}  // namespace
 
 std::string TrayTipText(const std::string& hint)
 {
@@ -65,6 +59,7 @@ TVxTrayIcon::TVxTrayIcon(TComponent* owner)
     TaskbarCreatedMessage();
     FIcon = Create<TIcon>();
     FIcon->OnChange = TNotifyEvent::Bind<&TVxTrayIcon::IconChanged>(this);
+    FIcon->OnChanging = TNotifyEvent::Bind<&TVxTrayIcon::IconChanging>(this);
 }
 
 TVxTrayIcon::~TVxTrayIcon()
@@ -72,6 +67,7 @@ TVxTrayIcon::~TVxTrayIcon()
     SetActive(false);
     if (FAnimated)
         SetAnimated(false);
+    FShellQueue.Stop();
     FreeAndNil(FTimer);
     FreeAndNil(FFrameIcon);
     FreeAndNil(FIcon);
@@ -91,9 +87,19 @@ void TVxTrayIcon::Notification(TComponent* component, TOperation operation)
         FTimer = nullptr;
 }
 
+bool TVxTrayIcon::SetShellQueued(bool queued)
+{
+    if (!queued) {
+        FShellQueue.Stop();
+        return true;
+    }
+    return FShellQueue.Start();
+}
+
 bool TVxTrayIcon::Notify(DWORD message)
 {
-    return ShellNotifyIconFunction(message, &FData) != FALSE;
+    ++FShellTag;
+    return FShellQueue.Call(message, FData);
 }
 
 bool TVxTrayIcon::AddIcon()
@@ -114,9 +120,32 @@ void TVxTrayIcon::UpdateIcon()
     // Until the shell has taken the icon there is nothing to modify: each
     // change tries the add again, so the icon comes as soon as it can.
     if (FAdded)
-        FShellCurrent = Notify(NIM_MODIFY);
+        QueueModify();
     else
         AddIcon();
+}
+
+void TVxTrayIcon::QueueModify()
+{
+    FShellCurrent = FShellQueue.Modify(FData, ++FShellTag);
+    if (!FShellQueue.Running() || FReleasePosted)
+        return;
+    FReleasePosted = PostMessageA(FWindow.Handle(), ShellReleaseMessage, 0, 0) != FALSE;
+    if (!FReleasePosted)
+        FShellQueue.Release();
+}
+
+void TVxTrayIcon::ReleaseShellQueue()
+{
+    FReleasePosted = false;
+    FShellQueue.Release();
+}
+
+void TVxTrayIcon::ShellRefused(WPARAM tag)
+{
+    // A later call, taken or not, has its own outcome.
+    if (tag == FShellTag)
+        FShellCurrent = false;
 }
 
 void TVxTrayIcon::EndUpdate()
@@ -170,6 +199,12 @@ void TVxTrayIcon::IconChanged(TObject*)
     UpdateIcon();
 }
 
+void TVxTrayIcon::IconChanging(TObject*)
+{
+    // The record on its way to the shell may name the handle that goes.
+    FShellQueue.Drain();
+}
+
 void TVxTrayIcon::SetHint(const std::string& hint)
 {
     FHint = hint;
@@ -209,6 +244,9 @@ void TVxTrayIcon::SetAnimated(bool animated)
     } else {
         FreeAndNil(FTimer);
         EnsureIcon();
+        // The last frame may still be on its way; the static image's record
+        // replaces it in the queue.
+        FShellQueue.Drain();
         // Raises the icon's change notification: the static image returns.
         FIcon->Assign(FIcon);
         FreeAndNil(FFrameIcon);
@@ -250,9 +288,11 @@ void TVxTrayIcon::AnimationTick(TObject*)
     FFrame = FFrame + 1 >= count ? 0 : FFrame + 1;
     TOwned<TIcon> frame = MakeOwned<TIcon>();
     FAnimationList->GetIcon(FFrame, *frame);
+    // The previous frame goes only once the shell has the new one, and
+    // once no record in flight names it.
+    FShellQueue.Drain();
     FData.hIcon = frame->Handle();
     UpdateIcon();
-    // The previous frame goes only now that the shell has the new one.
     FreeAndNil(FFrameIcon);
     FFrameIcon = frame.release();
 }
@@ -299,6 +339,10 @@ void TVxTrayIcon::TrayWndProc(TMessage& message)
             HandleTrayMessage(message.LParam);
         else if (message.Msg == TaskbarCreatedMessage())
             SetActive(FActive);
+        else if (message.Msg == ShellModifyRefusedMessage)
+            ShellRefused(message.WParam);
+        else if (message.Msg == ShellReleaseMessage)
+            ReleaseShellQueue();
         else
             FWindow.DefaultHandler(message);
     } catch (...) {

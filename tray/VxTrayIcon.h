@@ -8,6 +8,7 @@
 #include "framework/Component.h"
 #include "framework/Control.h"
 #include "framework/UtilityWindow.h"
+#include "tray/ShellNotifyQueue.h"
 
 #include <windows.h>
 
@@ -20,23 +21,6 @@ class TTimer;
 
 // The message the shell sends to the icon's window for mouse activity.
 const UINT TrayCallbackMessage = WM_USER + 1000;
-
-// The first, 88-byte form of NOTIFYICONDATAA: the one every shell knows.
-struct TNotifyIconData {
-    DWORD cbSize;
-    HWND hWnd;
-    UINT uID;
-    UINT uFlags;
-    UINT uCallbackMessage;
-    HICON hIcon;
-    char szTip[64];
-};
-static_assert(sizeof(TNotifyIconData) == 88, "the shell's first NOTIFYICONDATAA form");
-
-// Every shell call of the component goes through this function, so tests
-// can record each record; Shell_NotifyIconA in the program.
-using TShellNotifyIcon = BOOL(WINAPI*)(DWORD message, TNotifyIconData* data);
-extern TShellNotifyIcon ShellNotifyIconFunction;
 
 // The tooltip the shell gets for a hint: the text before the first "|",
 // at most 63 characters.
@@ -83,6 +67,17 @@ public:
     TNotifyEvent OnDblClick;
     TMouseMoveEvent OnMouseMove;
 
+    // Whether NIM_MODIFY goes out from a worker thread, so that a new
+    // image or tooltip doesn't wait for the shell; the worker starts on it
+    // once the message being handled (a tick) is done. Adds and deletes
+    // still wait for the shell. Off by default: every call is made at once.
+    // A refused modify clears ShellCurrent when its message arrives.
+    bool ShellQueued() const { return FShellQueue.Running(); }
+    // False when no thread could be had; the calls stay synchronous.
+    bool SetShellQueued(bool queued);
+    // Returns once the shell has had every record sent to it.
+    void WaitForShell() { FShellQueue.Drain(); }
+
     // The hidden window the shell talks to.
     HWND WindowHandle() const { return FWindow.Handle(); }
     // The animation timer; null unless animating.
@@ -101,6 +96,7 @@ private:
     void TrayWndProc(TMessage& message);
     void HandleTrayMessage(LPARAM mouseMessage);
     void IconChanged(TObject* sender);
+    void IconChanging(TObject* sender);
     void AnimationTick(TObject* sender);
     void EnsureIcon();
     // The short form of Hint into the record's tip; true when it changed.
@@ -110,6 +106,12 @@ private:
     // Passes a new image or tip on, or adds the icon if it is not there.
     void UpdateIcon();
     bool Notify(DWORD message);
+    // Queues a modify, released to the worker once the message being
+    // handled now (a tick) is done.
+    void QueueModify();
+    void ReleaseShellQueue();
+    // The shell refused the queued modify numbered tag.
+    void ShellRefused(WPARAM tag);
 
     bool FActive = false;
     TIcon* FIcon = nullptr;
@@ -127,5 +129,11 @@ private:
     bool FShellCurrent = false;
     int FUpdateCount = 0;
     TNotifyIconData FData{};
+    // Numbers every shell call, so that a refusal of a queued modify
+    // counts only while nothing has been sent after it.
+    WPARAM FShellTag = 0;
+    bool FReleasePosted = false;
     TUtilityWindow FWindow;
+    // Stopped in the destructor, before the window goes.
+    TShellNotifyQueue FShellQueue;
 };

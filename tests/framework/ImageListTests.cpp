@@ -49,6 +49,7 @@ TEST_CASE("Image list icons show the image and let the background through")
         gauges.List->GetIcon(index, icon);
         CHECK(changes == 1);
         CHECK(icon.Width() == 16);
+        CHECK(icon.Height() == 16);
         for (TColor back : {clWhite, clBlack}) {
             TBitmap canvas;
             MakeFilled(canvas, 16, 16, back);

@@ -1,6 +1,7 @@
 #include "tests/tray/ShellRecorder.h"
 
 #include "framework/Application.h"
+#include "resources/resource.h"
 
 namespace {
 int OpaquePixels(HICON icon)
@@ -75,6 +76,23 @@ int GaugeOfIcon(HICON icon)
     if (opaque < framePixels || (opaque - framePixels) % 12 != 0)
         return -1;
     return (opaque - framePixels) / 12;
+}
+
+bool IsIcon(HICON icon)
+{
+    ICONINFO info{};
+    if (!icon || !GetIconInfo(icon, &info))
+        return false;
+    DeleteObject(info.hbmMask);
+    if (info.hbmColor)
+        DeleteObject(info.hbmColor);
+    return true;
+}
+
+HICON LoadGauge()
+{
+    return static_cast<HICON>(
+        LoadImageA(GetModuleHandleA(nullptr), RESOURCE_NAME(RES_TRAY_GAUGE_EMPTY), IMAGE_ICON, 16, 16, 0));
 }
 
 bool& TShellRecorder::ReadGauges()

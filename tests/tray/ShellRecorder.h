@@ -17,6 +17,10 @@
 // Which gauge image an icon shows: its opaque pixels are the frame plus
 // twelve per filled row. -1 for no icon.
 int GaugeOfIcon(HICON icon);
+// Whether an icon handle still names an icon.
+bool IsIcon(HICON icon);
+// A new handle of the empty gauge icon, 16 x 16.
+HICON LoadGauge();
 
 struct TShellCall {
     DWORD Message = 0;

@@ -24,18 +24,6 @@ struct TFailingShellFixture {
     }
 };
 
-// Whether an icon handle still names an icon.
-bool IsIcon(HICON icon)
-{
-    ICONINFO info{};
-    if (!icon || !GetIconInfo(icon, &info))
-        return false;
-    DeleteObject(info.hbmMask);
-    if (info.hbmColor)
-        DeleteObject(info.hbmColor);
-    return true;
-}
-
 }  // namespace
 
 TEST_CASE("A failed add is tried again with every change until the shell takes the icon")

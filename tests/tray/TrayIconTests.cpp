@@ -59,12 +59,6 @@ struct TTrayFixture {
     void Mouse(UINT mouseMessage) { SendMessageA(Tray->WindowHandle(), TrayCallbackMessage, 0, mouseMessage); }
 };
 
-HICON LoadGauge()
-{
-    return static_cast<HICON>(
-        LoadImageA(GetModuleHandleA(nullptr), RESOURCE_NAME(RES_TRAY_GAUGE_EMPTY), IMAGE_ICON, 16, 16, 0));
-}
-
 }  // namespace
 
 TEST_CASE("The tray icon adds, updates and removes one 88-byte record")

@@ -161,11 +161,14 @@ int main()
     frmQuorvel->tmQuorvel->SetEnabled(false);
     frmQuorvel->tmWarning->SetEnabled(false);
     frmQuorvel->tmQuorvelTimer(nullptr);
+    // A shell call in flight holds passing copies of the icon's bitmaps.
+    frmQuorvel->VxTrayIcon->WaitForShell();
     PrintResident("start", Measure());
 
     ResourceQueryOverride = MovingResources;
     for (Tick = 0; Tick < Ticks; ++Tick)
         frmQuorvel->tmQuorvelTimer(nullptr);
+    frmQuorvel->VxTrayIcon->WaitForShell();
     PrintResident("10000-ticks", Measure());
     RunFinalizers();
     return 0;
