@@ -14,8 +14,8 @@ namespace {
 TForm* ReadForm(const char* name, const char* style, const char* caption)
 {
     TForm* form = Create<TForm>(nullptr);
-    std::string layout = std::string("object ") + name + ": TForm\n  Caption = '" + caption +
-                         "'\n  FormStyle = " + style + "\nend\n";
+    std::string layout =
+        std::string("object ") + name + ": TForm\n  Caption = '" + caption + "'\n  FormStyle = " + style + "\nend\n";
     ReadLayout(form, layout, name);
     form->Show();
     return form;
