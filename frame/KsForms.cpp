@@ -276,7 +276,7 @@ void TKsCustomForm::AfterConstruction()
     inherited::AfterConstruction();
     // Made in code rather than read from a layout: lay the frame out now.
     if (!IsLoading())
-        SubclassMDIClient();
+        PrepareMDI();
     RefreshFrame();
 }
 
@@ -290,7 +290,7 @@ void TKsCustomForm::Loaded()
         if ((FBlend || FDropShadow) && !IsDesigning())
             FBackdrop->SetSize(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     }
-    SubclassMDIClient();
+    PrepareMDI();
     RefreshFrame();
 }
 

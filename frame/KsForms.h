@@ -300,6 +300,10 @@ private:
     // the frame is laid out again and its maximized siblings restored.
     void LeaveMaximizedMDI();
     void MDIMessageProcessed(TMessage& message, bool& handled);
+    // Once the frame watches its form: an MDI parent's client window is
+    // subclassed; an MDI child, which the system activates while making its
+    // window, takes its active look from the system.
+    void PrepareMDI();
     void SubclassMDIClient();
     void UnsubclassMDIClient();
     void MDIClientProc(HWND window, TMessage& message);

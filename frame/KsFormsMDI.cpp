@@ -158,6 +158,17 @@ void TKsCustomForm::LeaveMaximizedMDI()
     RestoreMaximizedSiblings();
 }
 
+void TKsCustomForm::PrepareMDI()
+{
+    if (IsDesigning() || !Active() || !HasForm())
+        return;
+    SubclassMDIClient();
+    if (IsMDIChild() && HookedForm()->HandleAllocated() && HookedForm()->Active() != FCaptionActive) {
+        FCaptionActive = !FCaptionActive;
+        PaintNonClient();
+    }
+}
+
 // ---- the MDI parent's client window ----
 
 void TKsCustomForm::SubclassMDIClient()

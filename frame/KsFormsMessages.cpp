@@ -57,6 +57,11 @@ void TKsCustomForm::WMNCActivate(TMessage& message)
         ApplicationCoupling(true);
     PaintNonClient();
     message.Result = 1;
+    // The system's frame procedure would tell the active MDI child, whose
+    // caption follows its parent's.
+    if (IsMDIForm())
+        if (TCustomForm* child = HookedForm()->ActiveMDIChild(); child && child->HandleAllocated())
+            SendMessageA(child->Handle(), WM_NCACTIVATE, message.WParam, message.LParam);
 }
 
 void TKsCustomForm::WMNCHitTest(TMessage& message)

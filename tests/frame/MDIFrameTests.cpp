@@ -69,6 +69,9 @@ TEST_CASE("a frame on an MDI child works in its parent's client area")
     CHECK(frame.BorderIcons() == ChildIcons);
     CHECK(f.FrameOf(f.Parent).MagneticValue() == 20);
     CHECK(frame.ParentFrame() == &f.FrameOf(f.Parent));
+    // Activated while its window was being made, before the frame saw it.
+    CHECK(f.FrameOf(f.Second).CaptionActive());
+    CHECK_FALSE(frame.CaptionActive());
 
     const RECT area = f.ClientArea();
     RECT work = frame.WorkArea();
@@ -204,7 +207,9 @@ TEST_CASE("minimizing, closing or activating an MDI child acts on its maximized 
 
 TEST_CASE("the MDI parent's frame subclasses the client window for as long as it lives, leaking nothing")
 {
-    { TMDIFixture warmUp; }
+    {
+        TMDIFixture warmUp;
+    }
     const TObjectCounts before;
     {
         TMDIFixture f;
