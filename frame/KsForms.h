@@ -301,8 +301,8 @@ private:
     void LeaveMaximizedMDI();
     void MDIMessageProcessed(TMessage& message, bool& handled);
     // Once the frame watches its form: an MDI parent's client window is
-    // subclassed; an MDI child, which the system activates while making its
-    // window, takes its active look from the system.
+    // subclassed; an MDI child, which the system may have activated before
+    // the frame watched it, takes its active look from the system.
     void PrepareMDI();
     void SubclassMDIClient();
     void UnsubclassMDIClient();

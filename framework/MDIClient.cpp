@@ -22,9 +22,12 @@ TMDIClient::TMDIClient(HWND frame) : FFrame(frame)
     CLIENTCREATESTRUCT create{};
     create.hWindowMenu = nullptr;
     create.idFirstChild = FirstChildId;
+    // The children keep the styles their forms give them: without
+    // MDIS_ALLCHILDSTYLES the system would give each a standard frame and
+    // show it as soon as it is made.
     FHandle = CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
-                              WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VISIBLE, 0, 0, client.right,
-                              client.bottom, frame, nullptr, GetModuleHandleA(nullptr), &create);
+                              WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VISIBLE | MDIS_ALLCHILDSTYLES, 0, 0,
+                              client.right, client.bottom, frame, nullptr, GetModuleHandleA(nullptr), &create);
     if (!FHandle)
         throw EOutOfResources("Error creating the MDI client window");
 }

@@ -69,7 +69,7 @@ TEST_CASE("a frame on an MDI child works in its parent's client area")
     CHECK(frame.BorderIcons() == ChildIcons);
     CHECK(f.FrameOf(f.Parent).MagneticValue() == 20);
     CHECK(frame.ParentFrame() == &f.FrameOf(f.Parent));
-    // Activated while its window was being made, before the frame saw it.
+    // The active child looks active, the other one not.
     CHECK(f.FrameOf(f.Second).CaptionActive());
     CHECK_FALSE(frame.CaptionActive());
 

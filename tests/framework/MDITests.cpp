@@ -63,6 +63,15 @@ TEST_CASE("an MDI parent keeps its children in its client window and frees in ei
         CHECK(parent->MDIChildren(0) == second);  // front to back
         CHECK(parent->MDIChildren(1) == first);
         CHECK(parent->ActiveMDIChild() == second);
+        {
+            // A child made before it is shown stays hidden until then.
+            TForm* hidden = Create<TForm>(nullptr);
+            hidden->SetFormStyle(fsMDIChild);
+            hidden->HandleNeeded();
+            CHECK_FALSE(IsWindowVisible(hidden->Handle()));
+            CHECK(parent->ActiveMDIChild() == second);
+            hidden->Free();
+        }
         first->Show();
         CHECK(parent->ActiveMDIChild() == first);
 
