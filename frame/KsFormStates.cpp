@@ -172,6 +172,10 @@ void TKsCustomForm::Maximize()
     SetFormBounds(GetMaximizedBounds());
     RefreshFrame();
     PaintNonClient();
+    // Here the parent frame's menu bar would take this child's caption
+    // buttons; the program's windows have none.
+    if (IsMDIChild())
+        UpdateParentCaption();
 }
 
 void TKsCustomForm::Minimize()
@@ -186,6 +190,8 @@ void TKsCustomForm::Minimize()
     FWindowState = kwsMinimized;
     if (FPreviousState != kwsRollup && FPreviousState != kwsMaximized)
         FSavedBounds = FormBounds();
+    if (IsMDIChild())
+        LeaveMaximizedMDI();
     if (FMinimizeApplication && Application) {
         Application->Minimize();
     } else {
@@ -257,11 +263,14 @@ void TKsCustomForm::Restore()
         FWindowState = kwsNormal;
         SetFormBounds(FSavedBounds);
         RefreshFrame();
-        if (FPreviousState == kwsRollup)
+        if (FPreviousState == kwsRollup) {
             Rollup();
+            break;
+        }
         // Maximized from minimized: normal now, never stuck in between.
-        else
-            FPreviousState = kwsNormal;
+        FPreviousState = kwsNormal;
+        if (IsMDIChild())
+            LeaveMaximizedMDI();
         break;
     case kwsMinimized:
         if (FMinimizeApplication && Application)
@@ -319,8 +328,22 @@ void TKsCustomForm::Restore()
 
 void TKsCustomForm::CloseForm()
 {
-    if (HasForm())
-        HookedForm()->Close();
+    if (!HasForm())
+        return;
+    TCustomForm* form = HookedForm();
+    if (!IsMDIChild() || form->FormState().Contains(fsModal)) {
+        form->Close();
+        return;
+    }
+    // OnClose runs once, with minimizing as the child's default.
+    const TCloseAction action = form->QueryCloseAction();
+    if (action == caMinimize) {
+        Minimize();
+    } else if (action == caHide || action == caFree) {
+        // The parent frame's menu bar would forget the child here.
+        RestoreMaximizedSiblings();
+        form->CarryOutClose(action);
+    }
 }
 
 // ---- system menu ----

@@ -65,6 +65,7 @@ IMPLEMENT_CLASS(TKsCustomForm)
     Message(WM_ERASEBKGND, &C::WMEraseBkgnd);
     Message(WM_WINDOWPOSCHANGING, &C::WMWindowPosChanging);
     Message(WM_SYSCOMMAND, &C::WMSysCommand);
+    Message(WM_MDIACTIVATE, &C::WMMDIActivate);
     Message(KM_CAPTIONREFRESH, &C::KMCaptionRefresh);
     Message(KM_MAXIMIZE, &C::KMMaximize);
     Message(KM_ISBLENDED, &C::KMIsBlended);
@@ -131,6 +132,14 @@ TKsCustomForm::TKsCustomForm(TComponent* owner)
         form->SetBorderStyle(bsSizeable);
         form->SetBorderIcons(TBorderIcons());
         SetForm(form);
+        // A child window within its parent: it minimizes on its own,
+        // snaps to the parent's client area and has nothing to go to the
+        // tray with.
+        if (form->FormStyle() == fsMDIChild) {
+            FMinimizeApplication = false;
+            FMagneticValue = 9;
+            FBorderIcons = TKsBorderIcons{kbiClose, kbiSystemMenu, kbiMinimize, kbiMaximize, kbiRollup};
+        }
     }
     if (!IsDesigning()) {
         FTrayWindow = std::make_unique<TUtilityWindow>(TWndMethod::Bind<&TKsCustomForm::TrayWindowProc>(this));
@@ -145,6 +154,7 @@ TKsCustomForm::TKsCustomForm(TComponent* owner)
 
 TKsCustomForm::~TKsCustomForm()
 {
+    UnsubclassMDIClient();
     ApplicationCoupling(false);
     RemoveTrayIcon();
 }
@@ -265,6 +275,8 @@ void TKsCustomForm::AfterConstruction()
 {
     inherited::AfterConstruction();
     // Made in code rather than read from a layout: lay the frame out now.
+    if (!IsLoading())
+        PrepareMDI();
     RefreshFrame();
 }
 
@@ -278,6 +290,7 @@ void TKsCustomForm::Loaded()
         if ((FBlend || FDropShadow) && !IsDesigning())
             FBackdrop->SetSize(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     }
+    PrepareMDI();
     RefreshFrame();
 }
 

@@ -18,6 +18,7 @@
 #include "framework/EnumInfo.h"
 #include "framework/Set.h"
 #include "framework/UtilityWindow.h"
+#include "framework/WindowThunk.h"
 #include "theme/KsBitmap.h"
 
 #include <shellapi.h>
@@ -59,7 +60,8 @@ enum TKsFrameZone {
 
 // The frame's private messages.
 enum : UINT {
-    KM_CAPTIONREFRESH = 1389,  // wParam 13: put WS_CAPTION back; then repaint
+    KM_MDICALCCHILDSCROLL = 0x3F,  // the system's MDI client recomputing its scroll bars
+    KM_CAPTIONREFRESH = 1389,      // wParam 13: put WS_CAPTION back; then repaint
     KM_MAXIMIZE = 1390,
     KM_TRAYICON = 1388,   // the frame's own tray icon's callback
     KM_ISBLENDED = 1591,  // a skinned control asks its form: 1 when blended
@@ -199,6 +201,24 @@ public:
     TKsCustomItem* SystemMenu() const { return FSystemMenu.get(); }
     bool SystemMenuOpen() const { return FSystemMenuOpen; }
 
+    // MDI: a frame on an MDI child works with the frame of its MDI parent
+    // form (the parent frame); the parent's caption names the maximized
+    // child ("Parent - [Child]"), and maximizing one child restores none,
+    // but minimizing, restoring or closing one restores its maximized
+    // siblings.
+    bool IsMDIChild() const;
+    bool IsMDIForm() const;
+    TKsCustomForm* ParentFrame() const;
+    // For an MDI child: a child of its parent is zoomed by the system or
+    // maximized by its frame; for an MDI parent: a child's frame is.
+    bool MDIChildMaximized() const;
+    void UpdateParentCaption();
+    void RestoreMaximizedSiblings();
+    // The MDI parent's client window, while this frame subclasses it.
+    HWND SubclassedClient() const { return FClientWindow; }
+    // The first active frame among the form's components, or null.
+    static TKsCustomForm* ActiveFrameOf(TComponent* form);
+
     // The icon the window goes to when minimized to the tray.
     void UpdateTrayIcon();
     void RemoveTrayIcon();
@@ -237,7 +257,10 @@ protected:
     void DrawCaptionIcon(TKsBitmap& bitmap, int x, int y, int width, int height);
     // The caption cut to width with "...", or empty when not even that fits.
     std::string FitCaption(TKsBitmap& bitmap, int width);
-    bool IsMaximizedMDIChild() const { return false; }
+    // An MDI child maximized without a frame of its own: zoomed by the
+    // system, or maximized by this frame while a menu bar of the parent
+    // frame carries its caption buttons.
+    bool IsMaximizedMDIChild() const;
     // The form exists and is not going away.
     bool HasForm() const;
     // Blend composition and the drop shadow (translucency).
@@ -272,6 +295,20 @@ private:
     void KMIsBlended(TMessage& message);
     void KMReserved(TMessage& message);
     void TrayWindowProc(TMessage& message);
+    void WMMDIActivate(TMessage& message);
+    // An MDI child leaves the maximized state (minimized or restored):
+    // the frame is laid out again and its maximized siblings restored.
+    void LeaveMaximizedMDI();
+    void MDIMessageProcessed(TMessage& message, bool& handled);
+    // Once the frame watches its form: an MDI parent's client window is
+    // subclassed; an MDI child, which the system may have activated before
+    // the frame watched it, takes its active look from the system.
+    void PrepareMDI();
+    void SubclassMDIClient();
+    void UnsubclassMDIClient();
+    void MDIClientProc(HWND window, TMessage& message);
+    // The MDI parent form of the frame's form (itself for an MDI parent).
+    TCustomForm* MDIParentForm() const;
     bool IsModal() const;
     RECT FormBounds() const;
     void SetFormBounds(const RECT& bounds);
@@ -330,6 +367,9 @@ private:
     HICON FIconImageSource = nullptr;
     HICON FIconSource = nullptr;
     SIZE FIconSize{0, 0};
+    std::unique_ptr<TWindowThunk> FClientThunk;
+    WNDPROC FClientPrevious = nullptr;
+    HWND FClientWindow = nullptr;
 };
 
 // The caption fonts of the system's non-client metrics, made once.

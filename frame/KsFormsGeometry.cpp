@@ -67,6 +67,16 @@ RECT TKsCustomForm::GetButtonRect(TKsBorderIcon icon)
 
 RECT TKsCustomForm::GetMaximizedBounds()
 {
+    if (IsMDIChild()) {
+        // The parent's client window, one more to the right and below.
+        RECT client{0, 0, 100, 100};
+        TCustomForm* parent = HookedForm()->MDIParent();
+        if (parent && parent->ClientHandle())
+            GetClientRect(parent->ClientHandle(), &client);
+        ++client.right;
+        ++client.bottom;
+        return client;
+    }
     RECT area = WorkArea();
     int inset = GetClientBounds().left;
     InflateRect(&area, inset, inset);
@@ -118,6 +128,13 @@ POINT TKsCustomForm::ScreenToWindow(POINT point) const
 
 RECT TKsCustomForm::WorkArea() const
 {
+    // A child window's area is its parent window's client area.
+    HWND handle = FormHandle();
+    if (handle && (GetWindowLongA(handle, GWL_STYLE) & WS_CHILD) && GetParent(handle)) {
+        RECT client{0, 0, 0, 0};
+        GetClientRect(GetParent(handle), &client);
+        return client;
+    }
     RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
     return area;

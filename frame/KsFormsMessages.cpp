@@ -57,6 +57,11 @@ void TKsCustomForm::WMNCActivate(TMessage& message)
         ApplicationCoupling(true);
     PaintNonClient();
     message.Result = 1;
+    // The system's frame procedure would tell the active MDI child, whose
+    // caption follows its parent's.
+    if (IsMDIForm())
+        if (TCustomForm* child = HookedForm()->ActiveMDIChild(); child && child->HandleAllocated())
+            SendMessageA(child->Handle(), WM_NCACTIVATE, message.WParam, message.LParam);
 }
 
 void TKsCustomForm::WMNCHitTest(TMessage& message)
@@ -91,7 +96,10 @@ void TKsCustomForm::WMNCButtonDown(TMessage& message)
 {
     MarkHandled();
     message.Result = 0;
-    if (!FCaptionActive && FormHandle())
+    // An MDI child is activated within its parent, not made foreground.
+    if (!FCaptionActive && IsMDIChild())
+        SetFocus(FormHandle());
+    else if (!FCaptionActive && FormHandle())
         SetForegroundWindow(FormHandle());
     POINT point = ScreenToWindow(PointOf(message.LParam));
     const bool left = message.Msg == WM_NCLBUTTONDOWN;
@@ -237,7 +245,10 @@ void TKsCustomForm::KMReserved(TMessage&)
 void TKsCustomForm::MessageProcessed(TKsHook* sender, TMessage& message, bool& handled)
 {
     inherited::MessageProcessed(sender, message, handled);
-    if (message.Msg != WM_GETTEXT || !HasForm())
+    if (!HasForm())
+        return;
+    MDIMessageProcessed(message, handled);
+    if (message.Msg != WM_GETTEXT)
         return;
     // A new caption: the system may have drawn it in its own frame while
     // setting it. Without WS_CAPTION it cannot; the style comes back once
@@ -252,4 +263,7 @@ void TKsCustomForm::MessageProcessed(TKsHook* sender, TMessage& message, bool& h
         return;
     SetWindowLongA(handle, GWL_STYLE, GetWindowLongA(handle, GWL_STYLE) & ~WS_CAPTION);
     PostMessageA(handle, KM_CAPTIONREFRESH, 13, 0);
+    // A maximized child's new caption shows in its parent's.
+    if (IsMDIChild() && (FWindowState == kwsMaximized || !MDIChildMaximized()))
+        UpdateParentCaption();
 }

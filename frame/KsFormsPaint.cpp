@@ -236,6 +236,10 @@ void TKsCustomForm::PaintBackground(TKsBitmap& bitmap)
 
 void TKsCustomForm::WMEraseBkgnd(TMessage& message)
 {
+    // An MDI parent's background is drawn for its client window, which
+    // asks with lParam 100; its own erase is the form's.
+    if (IsMDIForm() && message.LParam != 100)
+        return;
     MarkHandled();
     message.Result = 1;
     if (!FPaintEnabled || !HasForm() || FFrameBuffer->Empty())

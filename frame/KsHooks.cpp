@@ -4,6 +4,7 @@
 #include "framework/ClassBuilder.h"
 #include "framework/Finalization.h"
 #include "framework/Form.h"
+#include "framework/ScopeGuard.h"
 
 #include <algorithm>
 
@@ -14,6 +15,15 @@ IMPLEMENT_CLASS(TKsHookComponent) {}
 namespace {
 
 THookList* Registry = nullptr;
+
+// Reports an exception of a client and carries on.
+void ReportClientError(TObject* sender)
+{
+    if (Application)
+        Application->HandleException(sender);
+}
+
+}  // namespace
 
 // The Ptr forms are the plain ones in a 32-bit build (the imports stay
 // SetWindowLongA and GetWindowLongA) and keep the x86-64 build correct.
@@ -26,6 +36,8 @@ void SetWindowProc(HWND window, WNDPROC procedure)
 {
     SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
 }
+
+namespace {
 
 // A hook procedure left behind in a chain somebody else now sits on top
 // of: it passes every message on and frees itself with the window.
@@ -49,14 +61,12 @@ private:
     WNDPROC FPrevious;
 };
 
-// Reports an exception of a client and carries on.
-void ReportClientError(TObject* sender)
-{
-    if (Application)
-        Application->HandleException(sender);
-}
-
 }  // namespace
+
+void AbandonProcedure(std::unique_ptr<TWindowThunk> thunk, WNDPROC previous)
+{
+    new TAbandonedProcedure(std::move(thunk), previous);
+}
 
 // ---- TControlHook ----
 
@@ -149,7 +159,7 @@ void TControlHook::Unsubclass()
 void TControlHook::AbandonProcedure()
 {
     if (FWindow && IsWindow(FWindow))
-        new TAbandonedProcedure(std::move(FThunk), FPreviousProc);
+        ::AbandonProcedure(std::move(FThunk), FPreviousProc);
     if (!FThunk)
         FThunk = std::make_unique<TWindowThunk>(TThunkMethod::Bind<&TControlHook::WindowProcedure>(this));
     FWindow = nullptr;
@@ -456,14 +466,15 @@ void TKsHookComponent::MessageProcessed(TKsHook*, TMessage&, bool&) {}
 
 void TKsHookComponent::HookBefore(TKsHook*, TMessage& message, bool& handled)
 {
-    FHandled = handled;
-    try {
-        Dispatch(message);
-    } catch (...) {
+    // A handler may send messages that come back here before it returns
+    // (activating the window, say): the mark it made stays its own.
+    const bool enclosing = FHandled;
+    TScopeGuard restore([&] {
         handled = FHandled;
-        throw;
-    }
-    handled = FHandled;
+        FHandled = enclosing;
+    });
+    FHandled = handled;
+    Dispatch(message);
 }
 
 void TKsHookComponent::HookAfter(TKsHook* sender, TMessage& message, bool& handled)

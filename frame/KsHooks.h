@@ -92,6 +92,13 @@ private:
     TUtilityWindow FNotifyWindow;
 };
 
+// A window's procedure, read and replaced (both builds).
+WNDPROC WindowProcOf(HWND window);
+void SetWindowProc(HWND window, WNDPROC procedure);
+// Leaves a subclass procedure in a chain another one now sits on top of:
+// it forwards to previous from now on and frees itself with the window.
+void AbandonProcedure(std::unique_ptr<TWindowThunk> thunk, WNDPROC previous);
+
 THookList* HookRegistry();
 // The registry if it exists, without making it.
 THookList* ExistingHookRegistry();

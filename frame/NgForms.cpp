@@ -203,7 +203,7 @@ RECT TNgForm::GetButtonRect(TKsBorderIcon icon)
 
 RECT TNgForm::GetMaximizedBounds()
 {
-    if (!IsThemed())
+    if (!IsThemed() || IsMDIChild())
         return inherited::GetMaximizedBounds();
     return WorkArea();
 }

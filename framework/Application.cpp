@@ -156,6 +156,16 @@ void TApplication::HandleMessage()
     }
 }
 
+bool TApplication::IsMDIKeyMessage(MSG& message) const
+{
+    // Ctrl+F4, Ctrl+F6 and the child's system menu keys of MDI windows.
+    if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN)
+        return false;
+    TCustomForm* parent = FindMDIParentForm();
+    HWND client = parent ? parent->ClientHandle() : nullptr;
+    return client && TranslateMDISysAccel(client, &message);
+}
+
 bool TApplication::ProcessMessage()
 {
     MSG message;
@@ -172,7 +182,7 @@ bool TApplication::ProcessMessage()
     // The keyboard step calls into controls: its errors are reported here
     // rather than ending the loop.
     try {
-        if (!IsDialogKeyMessage(message)) {
+        if (!IsMDIKeyMessage(message) && !IsDialogKeyMessage(message)) {
             TranslateMessage(&message);
             DispatchMessageA(&message);
         }

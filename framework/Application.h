@@ -126,6 +126,8 @@ private:
     void FormCreated(TCustomForm* form);
     // Work for the moment the queue is empty.
     void Idle();
+    // A key of the MDI windows, handled by the system's MDI code.
+    bool IsMDIKeyMessage(MSG& message) const;
     int ShowModalBox(const char* text, const char* caption, UINT flags) noexcept;
     // The error box for a message; allocates nothing.
     void ShowErrorText(const char* text) noexcept;

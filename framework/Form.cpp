@@ -5,6 +5,7 @@
 #include "framework/Icon.h"
 #include "framework/LayoutParser.h"
 #include "framework/LayoutReader.h"
+#include "framework/MDIClient.h"
 #include "framework/MainMenu.h"
 #include "framework/ScopeGuard.h"
 #include "framework/Screen.h"
@@ -63,6 +64,18 @@ TCustomForm* GetParentForm(const TControl* control)
     while (control->Parent())
         control = control->Parent();
     return dynamic_cast<TCustomForm*>(const_cast<TControl*>(control));
+}
+
+TCustomForm* FindMDIParentForm()
+{
+    if (Application && Application->MainForm() && Application->MainForm()->FormStyle() == fsMDIForm)
+        return Application->MainForm();
+    if (!Screen)
+        return nullptr;
+    for (int i = 0; i < Screen->FormCount(); ++i)
+        if (Screen->Forms(i)->FormStyle() == fsMDIForm && !Screen->Forms(i)->IsDestroying())
+            return Screen->Forms(i);
+    return nullptr;
 }
 
 TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner), FIcon(MakeOwned<TIcon>())
@@ -201,6 +214,16 @@ void TCustomForm::CreateParams(TCreateParams& params)
         params.ExStyle |= WS_EX_TOPMOST;
     // Owned by the application window: no taskbar button of its own.
     params.WndParent = Application ? Application->Handle() : nullptr;
+    if (FFormStyle == fsMDIChild) {
+        // A child of the MDI parent's client window; without one there is
+        // no parent window, and making the window fails.
+        params.Style = (params.Style & ~WS_POPUP) | WS_CHILD;
+        params.ExStyle = (params.ExStyle & ~(WS_EX_TOPMOST | WS_EX_DLGMODALFRAME)) | WS_EX_MDICHILD;
+        TCustomForm* parent = FindMDIParentForm();
+        if (parent && parent != this)
+            parent->HandleNeeded();
+        params.WndParent = parent && parent != this ? parent->ClientHandle() : nullptr;
+    }
 }
 
 RECT TCustomForm::ClientRect() const
@@ -263,19 +286,108 @@ void TCustomForm::SetBorderIcons(TBorderIcons icons)
 
 void TCustomForm::SetFormStyle(TFormStyle style)
 {
-    if (style == fsMDIChild || style == fsMDIForm)
-        throw EInvalidOperation("MDI forms are not supported");
     if (style == FFormStyle)
         return;
+    const bool wasMDI = FFormStyle == fsMDIChild || FFormStyle == fsMDIForm;
     FFormStyle = style;
-    if (HandleAllocated())
-        SetWindowPos(Handle(), style == fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (!HandleAllocated())
+        return;
+    // Becoming or ceasing to be an MDI window takes a new window.
+    if (wasMDI || style == fsMDIChild || style == fsMDIForm) {
+        ChangeFrame();
+        return;
+    }
+    SetWindowPos(Handle(), style == fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+bool TCustomForm::IsMDIChildWindow() const
+{
+    return FFormStyle == fsMDIChild && HandleAllocated() &&
+           (GetWindowLongA(const_cast<TCustomForm*>(this)->Handle(), GWL_EXSTYLE) & WS_EX_MDICHILD);
+}
+
+HWND TCustomForm::ClientHandle() const
+{
+    return FMDIClient ? FMDIClient->Handle() : nullptr;
+}
+
+int TCustomForm::MDIChildCount() const
+{
+    return FMDIClient ? static_cast<int>(FMDIClient->Children().size()) : 0;
+}
+
+TCustomForm* TCustomForm::MDIChildren(int index) const
+{
+    std::vector<HWND> children;
+    if (FMDIClient)
+        children = FMDIClient->Children();
+    if (index < 0 || index >= static_cast<int>(children.size()))
+        throw EListError(Format("List index out of bounds (%d)", index));
+    return dynamic_cast<TCustomForm*>(FindControl(children[static_cast<size_t>(index)]));
+}
+
+TCustomForm* TCustomForm::ActiveMDIChild() const
+{
+    return FMDIClient ? dynamic_cast<TCustomForm*>(FindControl(FMDIClient->ActiveChild())) : nullptr;
+}
+
+TCustomForm* TCustomForm::MDIParent() const
+{
+    if (FFormStyle != fsMDIChild)
+        return nullptr;
+    if (!IsMDIChildWindow())
+        return FindMDIParentForm();
+    // The form's window lies in the client window, which lies in the parent's.
+    HWND client = GetParent(const_cast<TCustomForm*>(this)->Handle());
+    return dynamic_cast<TCustomForm*>(FindControl(GetParent(client)));
+}
+
+TWindowState TCustomForm::WindowState() const
+{
+    if (!HandleAllocated())
+        return wsNormal;
+    HWND window = const_cast<TCustomForm*>(this)->Handle();
+    if (IsZoomed(window))
+        return wsMaximized;
+    return IsIconic(window) ? wsMinimized : wsNormal;
+}
+
+void TCustomForm::SetWindowState(TWindowState state)
+{
+    if (state == WindowState())
+        return;
+    const int commands[] = {SW_RESTORE, SW_MINIMIZE, SW_MAXIMIZE};
+    ShowWindow(Handle(), commands[state]);
+}
+
+void TCustomForm::DefaultHandler(TMessage& message)
+{
+    // The framework's own notifications mean nothing to the system.
+    if (HandleAllocated() && (message.Msg < CM_BASE || message.Msg >= CM_BASE + 0x100)) {
+        if (FMDIClient) {
+            message.Result = DefFrameProcA(Handle(), FMDIClient->Handle(), message.Msg, message.WParam, message.LParam);
+            return;
+        }
+        if (IsMDIChildWindow()) {
+            message.Result = DefMDIChildProcA(Handle(), message.Msg, message.WParam, message.LParam);
+            return;
+        }
+    }
+    inherited::DefaultHandler(message);
 }
 
 bool TCustomForm::Active() const
 {
-    return HandleAllocated() && GetActiveWindow() == const_cast<TCustomForm*>(this)->Handle();
+    if (!HandleAllocated())
+        return false;
+    HWND window = const_cast<TCustomForm*>(this)->Handle();
+    // An MDI child is active within its parent, whose window is the active one.
+    if (IsMDIChildWindow()) {
+        TCustomForm* parent = MDIParent();
+        return parent && parent->Active() && parent->ActiveMDIChild() == this;
+    }
+    return GetActiveWindow() == window;
 }
 
 void TCustomForm::ApplyPosition()
@@ -323,8 +435,14 @@ void TCustomForm::CMVisibleChanged(TMessage&)
 void TCustomForm::Show()
 {
     SetVisible(true);
-    if (HandleAllocated() && Visible())
-        SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    if (!HandleAllocated() || !Visible())
+        return;
+    if (TCustomForm* parent = IsMDIChildWindow() ? MDIParent() : nullptr) {
+        if (parent->FMDIClient)
+            parent->FMDIClient->Activate(Handle());
+        return;
+    }
+    SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
 TModalResult TCustomForm::ShowModal()
@@ -388,10 +506,20 @@ void TCustomForm::Close()
         FModalResult = mrCancel;
         return;
     }
+    CarryOutClose(QueryCloseAction());
+}
+
+TCloseAction TCustomForm::QueryCloseAction()
+{
     if (!CloseQuery())
-        return;
-    TCloseAction action = caHide;
+        return caNone;
+    TCloseAction action = FFormStyle == fsMDIChild ? caMinimize : caHide;
     DoClose(action);
+    return action;
+}
+
+void TCustomForm::CarryOutClose(TCloseAction action)
+{
     if (action == caNone)
         return;
     if (Application && Application->MainForm() == this) {
@@ -433,6 +561,9 @@ void TCustomForm::WMActivate(TMessage& message)
 
 void TCustomForm::WMSetFocus(TMessage& message)
 {
+    // The system's MDI code activates a child that gets the focus.
+    if (IsMDIChildWindow())
+        DefaultHandler(message);
     // The window itself got the focus: hand it on to the active control,
     // or to the first one that takes it.
     TWinControl* target = FActiveControl;
@@ -526,6 +657,8 @@ void TCustomForm::IconChanged(TObject*)
 void TCustomForm::CreateWnd()
 {
     inherited::CreateWnd();
+    if (FFormStyle == fsMDIForm)
+        FMDIClient = std::make_unique<TMDIClient>(Handle());
     if (!FIcon->Empty())
         IconChanged(this);
     if (FMenu)
@@ -537,6 +670,21 @@ void TCustomForm::DestroyWnd()
     // A window destroys the menu it carries: the menu bar leaves first.
     if (FMenu)
         FMenu->SetWindowHandle(nullptr);
+    if (FMDIClient) {
+        // The children's windows go first, each through its own form, so
+        // that no form is left holding a window the system destroyed.
+        while (MDIChildCount() > 0) {
+            TCustomForm* child = MDIChildren(0);
+            if (child)
+                child->DestroyHandle();
+            else
+                FMDIClient->DestroyChild(FMDIClient->Children().front());
+        }
+        FMDIClient.reset();
+    }
+    if (IsMDIChildWindow())
+        if (TCustomForm* parent = MDIParent(); parent && parent->FMDIClient)
+            parent->FMDIClient->DestroyChild(Handle());
     inherited::DestroyWnd();
 }
 

@@ -5,10 +5,18 @@
 // they have no taskbar buttons of their own. A form can be shown modally:
 // ShowModal runs a message loop of its own until ModalResult is set, with
 // the application's other windows disabled meanwhile.
+//
+// A form with FormStyle fsMDIForm is an MDI parent: its client area is an
+// MDI client window (ClientHandle) and its default processing is the
+// system's frame procedure. A form with fsMDIChild lives in the MDI
+// parent's client window and defaults to the system's MDI child procedure.
 
 #include "framework/WinControl.h"
 
+#include <memory>
+
 class TIcon;
+class TMDIClient;
 class TMainMenu;
 
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
@@ -22,13 +30,14 @@ using TBorderIcons = TSet<TBorderIcon>;
 enum TPosition { poDesigned, poScreenCenter };
 DECLARE_ENUM_INFO(TPosition)
 
-// MDI forms are not supported: the two MDI values exist so that the query
-// "is this an MDI child/frame?" has an answer, which is always no.
 enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
 DECLARE_ENUM_INFO(TFormStyle)
 
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 DECLARE_ENUM_INFO(TCloseAction)
+
+// The state of a form's window as the system shows it.
+enum TWindowState { wsNormal, wsMinimized, wsMaximized };
 
 enum TFormStateFlag { fsCreating, fsShowing, fsModal };
 using TFormState = TSet<TFormStateFlag>;
@@ -71,8 +80,19 @@ public:
     void SetBorderIcons(TBorderIcons icons);
     TFormStyle FormStyle() const { return FFormStyle; }
     void SetFormStyle(TFormStyle style);
-    int MDIChildCount() const { return 0; }
-    HWND ClientHandle() const { return nullptr; }
+    // An MDI parent form's client window, or null.
+    HWND ClientHandle() const;
+    // An MDI parent form's child forms, front to back.
+    int MDIChildCount() const;
+    TCustomForm* MDIChildren(int index) const;
+    TCustomForm* ActiveMDIChild() const;
+    // An MDI child form's parent form (the form its window lives in, or
+    // the one it will live in); null for other forms.
+    TCustomForm* MDIParent() const;
+    // What the system shows: an MDI child maximized by the system is
+    // zoomed in its parent's client window.
+    TWindowState WindowState() const;
+    void SetWindowState(TWindowState state);
 
     TFormState FormState() const { return FFormState; }
     // The form's window is the active window.
@@ -89,6 +109,11 @@ public:
     // and OnClose and then hides, minimizes or frees itself (the main form
     // ends the program instead).
     void Close();
+    // The first half of Close: CloseQuery, then OnClose with the default
+    // action (caMinimize for an MDI child, caHide otherwise); caNone when
+    // the form refuses. CarryOutClose does what the action says.
+    TCloseAction QueryCloseAction();
+    void CarryOutClose(TCloseAction action);
     virtual bool CloseQuery();
     // Frees the form once the messages now queued have been handled, so
     // that it may be called from the form's own event handlers.
@@ -108,6 +133,7 @@ public:
     void GetChildren(const TGetChildProc& proc, TComponent* root) override;
     void Notification(TComponent* component, TOperation operation) override;
     void Loaded() override;
+    void DefaultHandler(TMessage& message) override;
 
     // The menu bar in the form's window (not owned); the form passes its
     // menu messages to it.
@@ -138,6 +164,7 @@ private:
     void CloseModal();
     void ApplyPosition();
     void ChangeFrame();
+    bool IsMDIChildWindow() const;
 
     void WMClose(TMessage& message);
     void WMActivate(TMessage& message);
@@ -151,6 +178,7 @@ private:
     TWinControl* FActiveControl = nullptr;
     TMainMenu* FMenu = nullptr;
     TOwned<TIcon> FIcon;
+    std::unique_ptr<TMDIClient> FMDIClient;
     TPosition FPosition = poDesigned;
     bool FKeyPreview = false;
     TFormBorderStyle FBorderStyle = bsSizeable;
@@ -173,3 +201,7 @@ public:
 
 // The form the control sits on (the top of its parent chain), or null.
 TCustomForm* GetParentForm(const TControl* control);
+
+// The application's MDI parent form: the main form when it is one, else
+// the first MDI parent form on the screen; null when there is none.
+TCustomForm* FindMDIParentForm();

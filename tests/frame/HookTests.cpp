@@ -259,10 +259,13 @@ private:
     void WMProbe(TMessage& message)
     {
         ++Seen;
-        if (message.WParam == 1) {
+        if (message.WParam >= 1) {
             message.Result = 55;
             MarkHandled();
         }
+        // A message that comes back while this one is being handled.
+        if (message.WParam == 2)
+            SendMessageA(FormHandle(), Probe, 0, 0);
     }
 };
 }  // namespace
@@ -286,10 +289,13 @@ TEST_CASE_FIXTURE(THookFixture, "a hook component dispatches the form's messages
     CHECK(SendMessageA(Window, Probe, 1, 0) == 55);
     CHECK(component->Seen == 2);
     CHECK(component->Processed == 1);  // the handled one never reached the form
+    // Handled stays handled, whatever the messages sent meanwhile were.
+    CHECK(SendMessageA(Window, Probe, 2, 0) == 55);
+    CHECK(component->Processed == 2);
 
     component->SetActive(true);  // unchanged: nothing happens
     CHECK(component->Hook()->ControlHook()->ClientCount() == 1);
     component->SetActive(false);
     CHECK(SendProbe() == 7);
-    CHECK(component->Seen == 2);
+    CHECK(component->Seen == 4);
 }
