@@ -89,7 +89,8 @@ TEST_CASE_FIXTURE(THostFixture, "an action list and its actions come from a layo
     CHECK(Host->ComponentCount() == 2);
 }
 
-TEST_CASE_FIXTURE(THostFixture, "a control takes its action's values, runs it when clicked, and forgets it when it goes")
+TEST_CASE_FIXTURE(THostFixture,
+                  "a control takes its action's values, runs it when clicked, and forgets it when it goes")
 {
     TOwned<TLabel> label(Create<TLabel>(nullptr));
     label->SetHint("own hint");
