@@ -18,6 +18,7 @@
 IMPLEMENT_CLASS(TKsCustomItem)
 {
     using C = TKsCustomItem;
+    Creatable();
     Property("Caption", &C::Caption, &C::SetCaption);
     Property("Checked", &C::Checked, &C::SetChecked, false);
     Property("Enabled", &C::Enabled, &C::SetEnabled, true);
@@ -27,7 +28,9 @@ IMPLEMENT_CLASS(TKsCustomItem)
     Property("Images", &C::Images, &C::SetImages);
     Property("PopupBlend", &C::PopupBlend, &C::SetPopupBlend, false);
     Property("PopupBlendValue", &C::PopupBlendValue, &C::SetPopupBlendValue, 150);
+    Property("ShortCut", &C::ShortCut, &C::SetShortCut, 0);
     Property("Visible", &C::Visible, &C::SetVisible, true);
+    Property("Action", &C::Action, &C::SetAction);
     Event("OnClick", &C::OnClick);
 }
 
@@ -80,8 +83,8 @@ private:
         if (Application)
             Application->ProcessMessages();
         // Handling those messages may have freed the item (a new menu tree).
-        if (TKsCustomItem::IsLive(item, serial) && item->OnClick)
-            item->OnClick(item);
+        if (TKsCustomItem::IsLive(item, serial))
+            item->RunClick();
     }
 
     TUtilityWindow FWindow;
@@ -209,8 +212,12 @@ void TKsCustomItem::SetVisible(bool value)
 void TKsCustomItem::Notification(TComponent* component, TOperation operation)
 {
     inherited::Notification(component, operation);
-    if (operation == opRemove && component == FImages)
+    if (operation != opRemove || !component)
+        return;
+    if (component == FImages)
         FImages = nullptr;
+    if (component == Action())
+        FActionLink.reset();
 }
 
 void TKsCustomItem::Changed()
