@@ -5,6 +5,7 @@
 #include "framework/ActionList.h"
 #include "framework/ClassBuilder.h"
 #include "framework/LayoutReader.h"
+#include "framework/LayoutWriter.h"
 #include "tests/support/MessagePump.h"
 
 #include <doctest/doctest.h>
@@ -20,6 +21,12 @@ public:
     int OwnClicks = 0;
     void ActionExecute(TObject*) { ++Executed; }
     void ItemClick(TObject*) { ++OwnClicks; }
+    void GetChildren(const TGetChildProc& proc, TComponent*) override
+    {
+        for (int i = 0; i < ComponentCount(); ++i)
+            if (!Components(i)->HasParent())
+                proc(Components(i));
+    }
     const TMethodTable* MethodTable() const override
     {
         static const TMethodTable table = {PUBLISHED_METHOD(TActionHost, ActionExecute),
@@ -92,6 +99,18 @@ TEST_CASE_FIXTURE(TItemFixture, "an item read from a layout keeps its own values
     CHECK(Item->ImageIndex() == 3);
     CHECK(Item->ShortCut() == MakeShortCut(VK_F4, scAlt));
     CHECK(Item->OnClick == Action->OnExecute());
+
+    // Written back: the values of its own and the reference, not what the
+    // action supplies.
+    Item->SetHint("Own hint");
+    const std::string written = WriteLayout(Host);
+    const std::string item = written.substr(0, written.find("object alCommands"));
+    CHECK(item.find("Caption = 'Shut'") != std::string::npos);
+    CHECK(item.find("Enabled = False") != std::string::npos);
+    CHECK(item.find("Hint = 'Own hint'") != std::string::npos);
+    CHECK(item.find("Action = actClose") != std::string::npos);
+    for (const char* supplied : {"Checked", "HelpContext", "ImageIndex", "ShortCut", "OnClick"})
+        CHECK_MESSAGE(item.find(supplied) == std::string::npos, supplied);
 }
 
 TEST_CASE("linking copies every value of the action, and each later change reaches the item")
