@@ -1,7 +1,10 @@
 #include "controls/KsButtons.h"
 
+#include "framework/Action.h"
+#include "framework/ActionList.h"
 #include "framework/ClassBuilder.h"
 #include "framework/Finalization.h"
+#include "framework/ImageList.h"
 #include "framework/Strings.h"
 #include "resources/resource.h"
 
@@ -15,6 +18,7 @@ IMPLEMENT_ENUM_INFO(TBitBtnKind, "bkCustom", "bkOK", "bkCancel", "bkHelp", "bkYe
 IMPLEMENT_CLASS(TKsCustomButton)
 {
     Creatable();
+    Property("Action", &TKsCustomButton::Action, &TKsCustomButton::SetAction);
     Property("BlackAndWhiteGlyph", &TKsCustomButton::BlackAndWhiteGlyph, &TKsCustomButton::SetBlackAndWhiteGlyph,
              false);
     Property("Default", &TKsCustomButton::Default, &TKsCustomButton::SetDefault, false);
@@ -236,7 +240,26 @@ void TKsCustomButton::Click()
 {
     if (TCustomForm* form = GetParentForm(this))
         form->SetModalResult(FModalResult);
-    inherited::Click();
+    // When OnClick is the action's own handler, it runs once, as the action.
+    const TAction* action = Action();
+    if (!action || OnClick != action->OnExecute())
+        OnClick(this);
+    RunLinkedAction();
+}
+
+void TKsCustomButton::ActionChange(TAction* action, bool checkDefaults)
+{
+    inherited::ActionChange(action, checkDefaults);
+    TImageList* images = action->ActionList() ? action->ActionList()->Images() : nullptr;
+    const int index = action->ImageIndex();
+    if (!images || index < 0 || index >= images->Count())
+        return;
+    TBitmap glyph;
+    glyph.SetSize(images->Width(), images->Height());
+    glyph.Canvas().Brush().SetColor(clFuchsia);
+    glyph.Canvas().FillRect(RECT{0, 0, images->Width(), images->Height()});
+    images->Draw(glyph.Canvas(), 0, 0, index);
+    SetGlyph(&glyph);
 }
 
 RECT TKsCustomButton::GetContentRect()

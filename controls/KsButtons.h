@@ -47,8 +47,11 @@ public:
     // Shown pressed (mouse held over it, or Space held).
     bool Down() const { return FDown; }
 
-    // Gives the form the button's ModalResult, then OnClick.
+    // Gives the form the button's ModalResult, then OnClick, then runs the
+    // linked action.
     void Click() override;
+    // Shows the action's image from its list's images as the glyph.
+    void ActionChange(TAction* action, bool checkDefaults) override;
 
     // The box of caption and glyph together, centred (moved by (1, 1)
     // while pressed), and the shares of caption and glyph in it.

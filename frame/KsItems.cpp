@@ -15,20 +15,44 @@
 #include <map>
 #include <memory>
 
+namespace {
+// A value the item shows of its own, not its action's: only such values
+// are stored.
+template <auto ItemValue, auto ActionValue>
+bool IsOwnValue(const TObject& object)
+{
+    const auto& item = static_cast<const TKsCustomItem&>(object);
+    const TAction* action = item.Action();
+    return !action || !((item.*ItemValue)() == (action->*ActionValue)());
+}
+
+bool IsOwnClick(const TObject& object)
+{
+    const auto& item = static_cast<const TKsCustomItem&>(object);
+    return !item.Action() || item.OnClick != item.Action()->OnExecute();
+}
+}  // namespace
+
 IMPLEMENT_CLASS(TKsCustomItem)
 {
     using C = TKsCustomItem;
-    Property("Caption", &C::Caption, &C::SetCaption);
-    Property("Checked", &C::Checked, &C::SetChecked, false);
-    Property("Enabled", &C::Enabled, &C::SetEnabled, true);
-    Property("HelpContext", &C::HelpContext, &C::SetHelpContext, 0);
-    Property("Hint", &C::Hint, &C::SetHint);
-    Property("ImageIndex", &C::ImageIndex, &C::SetImageIndex, -1);
+    using A = TAction;
+    Creatable();
+    Property("Caption", &C::Caption, &C::SetCaption).StoredWhen(&IsOwnValue<&C::Caption, &A::Caption>);
+    Property("Checked", &C::Checked, &C::SetChecked, false).StoredWhen(&IsOwnValue<&C::Checked, &A::Checked>);
+    Property("Enabled", &C::Enabled, &C::SetEnabled, true).StoredWhen(&IsOwnValue<&C::Enabled, &A::Enabled>);
+    Property("HelpContext", &C::HelpContext, &C::SetHelpContext, 0)
+        .StoredWhen(&IsOwnValue<&C::HelpContext, &A::HelpContext>);
+    Property("Hint", &C::Hint, &C::SetHint).StoredWhen(&IsOwnValue<&C::Hint, &A::Hint>);
+    Property("ImageIndex", &C::ImageIndex, &C::SetImageIndex, -1)
+        .StoredWhen(&IsOwnValue<&C::ImageIndex, &A::ImageIndex>);
     Property("Images", &C::Images, &C::SetImages);
     Property("PopupBlend", &C::PopupBlend, &C::SetPopupBlend, false);
     Property("PopupBlendValue", &C::PopupBlendValue, &C::SetPopupBlendValue, 150);
-    Property("Visible", &C::Visible, &C::SetVisible, true);
-    Event("OnClick", &C::OnClick);
+    Property("ShortCut", &C::ShortCut, &C::SetShortCut, 0).StoredWhen(&IsOwnValue<&C::ShortCut, &A::ShortCut>);
+    Property("Visible", &C::Visible, &C::SetVisible, true).StoredWhen(&IsOwnValue<&C::Visible, &A::Visible>);
+    Property("Action", &C::Action, &C::SetAction);
+    Event("OnClick", &C::OnClick).StoredWhen(&IsOwnClick);
 }
 
 IMPLEMENT_CLASS(TKsItemView) {}
@@ -80,8 +104,8 @@ private:
         if (Application)
             Application->ProcessMessages();
         // Handling those messages may have freed the item (a new menu tree).
-        if (TKsCustomItem::IsLive(item, serial) && item->OnClick)
-            item->OnClick(item);
+        if (TKsCustomItem::IsLive(item, serial))
+            item->RunClick();
     }
 
     TUtilityWindow FWindow;
@@ -209,8 +233,12 @@ void TKsCustomItem::SetVisible(bool value)
 void TKsCustomItem::Notification(TComponent* component, TOperation operation)
 {
     inherited::Notification(component, operation);
-    if (operation == opRemove && component == FImages)
+    if (operation != opRemove || !component)
+        return;
+    if (component == FImages)
         FImages = nullptr;
+    if (component == Action())
+        FActionLink.reset();
 }
 
 void TKsCustomItem::Changed()

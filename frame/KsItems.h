@@ -6,6 +6,7 @@
 // the menus have gone, from a message posted to the click handler.
 
 #include "frame/KsForms.h"
+#include "framework/Action.h"
 #include "framework/Component.h"
 #include "framework/ShortCut.h"
 
@@ -46,6 +47,13 @@ public:
     void SetShortCut(TShortCut value);
     bool Visible() const { return FVisible; }
     void SetVisible(bool value);
+    // The action whose values the item shows and which a click runs; not
+    // owned. Linking copies its values; with checkDefaults (while the
+    // action or the item is read from a layout) only where the item still
+    // has its defaults.
+    TAction* Action() const { return FActionLink ? FActionLink->Action() : nullptr; }
+    void SetAction(TAction* value);
+    void ActionChange(TAction* action, bool checkDefaults);
     int Kind() const { return FKind; }
     void SetKind(int value) { FKind = value; }
     TNotifyEvent OnClick;
@@ -104,12 +112,16 @@ public:
     virtual void DrawItem(TKsBitmap& bitmap, TKsItemView& view, const RECT& rect, bool selected, bool up);
     // Chooses the item: its OnClick runs later, from the click handler.
     virtual void Click();
+    // What a chosen item does once the menus have gone: OnClick, or the
+    // linked action when OnClick is not a handler of the item's own.
+    void RunClick();
 
     // The item is alive (the click handler checks before running one).
     static bool IsLive(const TKsCustomItem* item, unsigned serial);
     unsigned Serial() const { return FSerial; }
 
     void Notification(TComponent* component, TOperation operation) override;
+    void Loaded() override;
 
 protected:
     // The classic look: caption, check column, shortcut, submenu arrow.
@@ -133,6 +145,7 @@ private:
     TImageList* FImages = nullptr;
     TShortCut FShortCut = 0;
     bool FVisible = true;
+    TOwned<TActionLink> FActionLink;
     TKsCustomItem* FParent = nullptr;
     std::vector<TKsCustomItem*> FItems;
     bool FPopupBlend = false;
@@ -145,6 +158,13 @@ private:
     bool FAnimateNow = false;
     bool FAnimateFirstOnly = false;
     unsigned FSerial = 0;
+};
+
+// An item's link to its action: every change of the action reaches the
+// item.
+class TKsCustomItemActionLink : public TClientActionLink<TKsCustomItem> {
+public:
+    using TClientActionLink::TClientActionLink;
 };
 
 // Shows the visible children of one item and tracks the choice among them.

@@ -1,5 +1,6 @@
 #include "framework/Control.h"
 
+#include "framework/Action.h"
 #include "framework/Application.h"
 #include "framework/ClassBuilder.h"
 #include "framework/ScopeGuard.h"
@@ -370,7 +371,51 @@ bool TControl::ContainsPoint(POINT point) const
 
 void TControl::Click()
 {
-    OnClick(this);
+    ClickWithAction(OnClick, FActionLink.get(), this, IsDesigning());
+}
+
+bool TControl::RunLinkedAction()
+{
+    return !IsDesigning() && FActionLink && FActionLink->Execute();
+}
+
+TAction* TControl::Action() const
+{
+    return FActionLink ? FActionLink->Action() : nullptr;
+}
+
+void TControl::SetAction(TAction* action)
+{
+    if (RelinkAction<TClientActionLink<TControl>>(this, FActionLink, action))
+        ActionChange(action, action->IsLoading());
+}
+
+void TControl::ActionChange(TAction* action, bool checkDefaults)
+{
+    if (!checkDefaults || FCaption.empty() || FCaption == Name())
+        SetCaption(action->Caption());
+    if (!checkDefaults || FEnabled)
+        SetEnabled(action->Enabled());
+    if (!checkDefaults || FHint.empty())
+        SetHint(action->Hint());
+    if (!checkDefaults || FVisible)
+        SetVisible(action->Visible());
+    if (!checkDefaults || !OnClick)
+        OnClick = action->OnExecute();
+}
+
+void TControl::Loaded()
+{
+    inherited::Loaded();
+    if (TAction* action = Action())
+        ActionChange(action, true);
+}
+
+void TControl::Notification(TComponent* component, TOperation operation)
+{
+    inherited::Notification(component, operation);
+    if (operation == opRemove && component && component == Action())
+        FActionLink.reset();
 }
 
 void TControl::DblClick()

@@ -15,6 +15,8 @@
 
 #include <string>
 
+class TAction;
+class TActionLink;
 class TWinControl;
 
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
@@ -166,7 +168,21 @@ public:
     // Whether the point (client coordinates) lies on the control.
     bool ContainsPoint(POINT point) const;
 
+    // OnClick, or the linked action when OnClick is not a handler of the
+    // control's own.
     virtual void Click();
+
+    // The action the control shows and runs; not owned.
+    TAction* Action() const;
+    void SetAction(TAction* action);
+    // Takes the action's caption, enabled state, hint, visibility and
+    // handler; with checkDefaults only where the control still has its
+    // defaults (reading a layout, the values read are kept). Descendants
+    // that show more of the action add to it.
+    virtual void ActionChange(TAction* action, bool checkDefaults);
+
+    void Loaded() override;
+    void Notification(TComponent* component, TOperation operation) override;
 
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
@@ -197,6 +213,8 @@ protected:
     // Redraws the control's rectangle on the parent; erase when the control
     // does not cover it whole.
     void InvalidateControl(bool erase);
+    // Runs the linked action (never while designing); false when none ran.
+    bool RunLinkedAction();
 
 private:
     friend class TWinControl;
@@ -238,6 +256,7 @@ private:
     TCursor FCursor = crDefault;
     TControlStyle FControlStyle;
     TControlState FControlState;
+    TOwned<TActionLink> FActionLink;
 };
 
 // The control holding the mouse capture, or null.

@@ -10,6 +10,8 @@ TPropInfo::~TPropInfo() = default;
 
 bool TPropInfo::IsStored(const TObject& object) const
 {
+    if (FStored && !FStored(object))
+        return false;
     if (FAlways || !HasDefault())
         return true;
     return !IsDefault(object);

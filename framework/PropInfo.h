@@ -50,6 +50,15 @@ public:
         FAlways = true;
         return *this;
     }
+    // A property that its class stores only while stored(object) holds,
+    // and then as the rules below say (a value that comes from elsewhere,
+    // such as a linked action, is not stored).
+    using TStoredFunc = bool (*)(const TObject& object);
+    TPropInfo& StoredWhen(TStoredFunc stored)
+    {
+        FStored = stored;
+        return *this;
+    }
     // Whether the writer stores the property: always-stored, or not at its
     // default. A property without a declared default is always stored.
     bool IsStored(const TObject& object) const;
@@ -78,6 +87,7 @@ private:
     std::string FPropName;
     TPropKind FPropKind;
     bool FAlways = false;
+    TStoredFunc FStored = nullptr;
 };
 
 // Property access by name; unknown names raise EPropertyError.

@@ -5,7 +5,10 @@
 #include "tests/controls/ControlsFixture.h"
 #include "tests/support/ChangeCounter.h"
 
+#include "framework/Action.h"
+#include "framework/ActionList.h"
 #include "framework/Application.h"
+#include "framework/ImageList.h"
 #include "theme/NgLuna.h"
 
 #include <doctest/doctest.h>
@@ -330,4 +333,65 @@ TEST_CASE("the mouse over the button makes it hot, and leaving makes it normal a
     SetCursorPos(centre.x + 300, centre.y + 300);
     REQUIRE(WaitFor([&] { return !button->Hot(); }));
     CHECK(button->FaceState() != 1);
+}
+
+TEST_CASE("a linked action gives its image as the glyph and runs after OnClick")
+{
+    TButtonFixture fixture;
+    TNgButton* button = fixture.Button;
+    TOwned<TActionList> list(Create<TActionList>(nullptr));
+    TOwned<TImageList> images(Create<TImageList>(nullptr));
+    TOwned<TAction> action(Create<TAction>(nullptr));
+    action->SetActionList(list.get());
+    // Two images, red and blue, each with a masked bottom-left pixel.
+    TOwned<TBitmap> strip = MakeOwned<TBitmap>();
+    strip->SetPixelFormat(pf24bit);
+    strip->SetSize(32, 16);
+    strip->Canvas().Brush().SetColor(clRed);
+    strip->Canvas().FillRect(RECT{0, 0, 16, 16});
+    strip->Canvas().Brush().SetColor(clBlue);
+    strip->Canvas().FillRect(RECT{16, 0, 32, 16});
+    strip->Canvas().SetPixel(0, 15, RGB(255, 0, 255));
+    strip->Canvas().SetPixel(16, 15, RGB(255, 0, 255));
+    images->AddMasked(*strip, clFuchsia);
+    fixture.Show();
+
+    SUBCASE("the glyph follows the action's image while the list has one")
+    {
+        action->SetImageIndex(1);
+        button->SetAction(action.get());
+        CHECK(button->Glyph()->Empty());
+        list->SetImages(images.get());
+        CHECK(button->Glyph()->Width() == 16);
+        CHECK(CountPixels(button->FrontBuffer(), MakeColor(0, 0, 255)) == 255);
+        action->SetImageIndex(0);
+        CHECK(CountPixels(button->FrontBuffer(), Red) == 255);
+        // An index out of the list's range leaves the glyph as it is.
+        action->SetImageIndex(2);
+        CHECK(CountPixels(button->FrontBuffer(), Red) == 255);
+    }
+
+    SUBCASE("a click gives the form the modal result, calls OnClick, then runs the action, each once")
+    {
+        struct TLog {
+            TForm* Form;
+            std::string Text;
+            void Clicked(TObject*) { Text += "click(" + std::to_string(Form->ModalResult()) + ") "; }
+            void Executed(TObject*) { Text += "action "; }
+        } log{fixture.Form, ""};
+        action->SetOnExecute(TNotifyEvent::Bind<&TLog::Executed>(&log));
+        button->SetAction(action.get());
+        button->SetModalResult(mrYes);
+        button->Click();
+        CHECK(log.Text == "action ");
+        button->OnClick = TNotifyEvent::Bind<&TLog::Clicked>(&log);
+        log.Text.clear();
+        button->Click();
+        CHECK(log.Text == "click(6) action ");
+        action.reset();
+        CHECK(button->Action() == nullptr);
+        log.Text.clear();
+        button->Click();
+        CHECK(log.Text == "click(6) ");
+    }
 }

@@ -7,6 +7,7 @@
 #include "tests/controls/ControlsFixture.h"
 #include "tests/support/GdiCount.h"
 
+#include "framework/Action.h"
 #include "framework/Application.h"
 #include "framework/LayoutReader.h"
 #include "framework/LayoutWriter.h"
@@ -40,6 +41,7 @@ const char* const DetailsLike = "object frmControls: TForm\n"
                                 "    Caption = '&OK'\n"
                                 "    ModalResult = 1\n"
                                 "    Version = '9.9'\n"
+                                "    Action = actConfirm\n"
                                 "    ThemeEngine = NgThemeEngine\n"
                                 "  end\n"
                                 "  object chkAlwaysOnTop: TNgCheckBox\n"
@@ -54,6 +56,12 @@ const char* const DetailsLike = "object frmControls: TForm\n"
                                 "    Blend = True\n"
                                 "    BlendValue = 99\n"
                                 "    ThemeEngine = NgThemeEngine\n"
+                                "  end\n"
+                                "  object alCommands: TActionList\n"
+                                "    object actConfirm: TAction\n"
+                                "      Caption = 'Confirm'\n"
+                                "      Hint = 'Takes the values'\n"
+                                "    end\n"
                                 "  end\n"
                                 "  object prbClassic: TKsCustomProgressBar\n"
                                 "    Smooth = True\n"
@@ -94,6 +102,9 @@ TEST_CASE("the controls are read from and written to stored layouts with their p
     CHECK(button->ModalResult() == mrOk);
     CHECK(button->Caption() == "&OK");
     CHECK(button->Version() == "2.1");
+    // The caption read is kept; the hint comes from the action.
+    CHECK(button->Action() == form->FindComponent("actConfirm"));
+    CHECK(button->Hint() == "Takes the values");
     CHECK(box->Blend());
     CHECK(box->BlendValue() == 99);
     CHECK(box->Spacing() == 5);
@@ -106,6 +117,8 @@ TEST_CASE("the controls are read from and written to stored layouts with their p
     CHECK(written.find("    Position = 0\n") != std::string::npos);
     CHECK(written.find("Version = '2.1'\n    ThemeClass") != std::string::npos);
     CHECK(written.find("    ThemeEngine = NgThemeEngine\n") != std::string::npos);
+    CHECK(written.find("    Action = actConfirm\n") != std::string::npos);
+    CHECK(written.find("  object alCommands: TActionList\n    object actConfirm: TAction\n") != std::string::npos);
     CHECK(written.find("  object btnOK: TNgButton\n    Left = 8\n    Top = 40\n    Width = 75\n    Height = 25\n"
                        "    Caption = '&OK'\n") != std::string::npos);
     TForm* again = Create<TForm>(nullptr);
