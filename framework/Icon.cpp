@@ -51,7 +51,7 @@ bool FirstImageSize(HINSTANCE instance, const std::string& name, int& width, int
 void TIcon::TakeImage(HICON icon, int width, int height)
 {
     Changing();
-    FHandle.Reset(icon);
+    FImage = icon ? std::make_shared<TIconHandle>(icon) : nullptr;
     FWidth = icon ? width : 0;
     FHeight = icon ? height : 0;
     FResourceName.clear();
@@ -79,26 +79,46 @@ void TIcon::TakeImage(HICON icon)
 
 void TIcon::SetHandle(HICON icon)
 {
-    if (icon != FHandle.Get())
+    if (icon != Handle())
         TakeImage(icon);
     Changed();
 }
 
 void TIcon::SetHandle(HICON icon, int width, int height)
 {
-    if (icon != FHandle.Get())
+    if (icon != Handle())
         TakeImage(icon, width, height);
     Changed();
 }
 
 HICON TIcon::ReleaseHandle()
 {
+    HICON icon = nullptr;
+    if (FImage && FImage.use_count() > 1) {
+        icon = static_cast<HICON>(CopyImage(FImage->Get(), IMAGE_ICON, 0, 0, 0));
+        if (!icon)
+            throw EOutOfResources("Out of system resources");
+    }
     Changing();
-    HICON icon = FHandle.Release();
+    if (!icon && FImage)
+        icon = FImage->Release();
+    FImage.reset();
     FWidth = FHeight = 0;
     FResourceName.clear();
     Changed();
     return icon;
+}
+
+void TIcon::Share(const TIcon& source)
+{
+    if (source.FImage != FImage) {
+        Changing();
+        FImage = source.FImage;
+        FWidth = source.FWidth;
+        FHeight = source.FHeight;
+        FResourceName = source.FResourceName;
+    }
+    Changed();
 }
 
 void TIcon::LoadFromResourceName(HINSTANCE instance, const std::string& name, int size)
@@ -130,7 +150,7 @@ void TIcon::Draw(TCanvas& canvas, const RECT& rect)
 {
     if (Empty() || !canvas.Handle())
         return;
-    DrawIconEx(canvas.Handle(), rect.left, rect.top, FHandle.Get(), rect.right - rect.left, rect.bottom - rect.top, 0,
+    DrawIconEx(canvas.Handle(), rect.left, rect.top, Handle(), rect.right - rect.left, rect.bottom - rect.top, 0,
                nullptr, DI_NORMAL);
 }
 

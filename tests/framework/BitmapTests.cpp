@@ -269,6 +269,57 @@ TEST_CASE("Icons copy their image and say when it changes")
     DestroyIcon(released);
 }
 
+TEST_CASE("Shared icons hold one image until the last of them lets go")
+{
+    auto alive = [](HICON icon) {
+        ICONINFO info{};
+        if (!GetIconInfo(icon, &info))
+            return false;
+        DeleteObject(info.hbmColor);
+        DeleteObject(info.hbmMask);
+        return true;
+    };
+    TIcon shown;
+    int changes = 0;
+    TChangeCounter counter{&changes};
+    shown.OnChange = counter.Event();
+    HICON image;
+    {
+        TIcon kept;
+        kept.LoadFromResourceName(GetModuleHandleA(nullptr), RESOURCE_NAME(RES_TRAY_GAUGE_EMPTY));
+        image = kept.Handle();
+        shown.Share(kept);
+        CHECK(shown.Handle() == image);
+        CHECK(shown.Width() == 16);
+        CHECK(changes == 1);
+        shown.Share(kept);  // the same image again only says so
+        CHECK(changes == 2);
+        CHECK(shown.Handle() == image);
+    }
+    CHECK(alive(image));
+
+    TIcon second;
+    second.Share(shown);
+    HICON released = second.ReleaseHandle();  // still shared: a copy
+    CHECK(released != image);
+    CHECK(alive(image));
+    DestroyIcon(released);
+    released = shown.ReleaseHandle();  // the last holder gives it up itself
+    CHECK(released == image);
+    DestroyIcon(released);
+
+    shown.Share(second);  // an empty icon shares emptiness
+    CHECK(shown.Empty());
+    {
+        TIcon kept;
+        kept.LoadFromResourceName(GetModuleHandleA(nullptr), RESOURCE_NAME(RES_TRAY_GAUGE_EMPTY));
+        image = kept.Handle();
+        shown.Share(kept);
+    }
+    shown.Assign(nullptr);
+    CHECK_FALSE(alive(image));
+}
+
 TEST_CASE("Pictures switch between bitmap and icon")
 {
     TPicture picture;
