@@ -123,8 +123,16 @@ bool IsLowOnResources()
 {
     if (IsWindowsNT())
         return false;
-    int32_t levels[] = {FreeSystemResources(), FreeGDIResources(), FreeUserResources()};
-    for (int32_t level : levels)
+    int32_t system = FreeSystemResources();
+    int32_t gdi = FreeGDIResources();
+    return IsLowOnResources(system, FreeUserResources(), gdi);
+}
+
+bool IsLowOnResources(int32_t system, int32_t user, int32_t gdi)
+{
+    if (IsWindowsNT())
+        return false;
+    for (int32_t level : {system, user, gdi})
         if (level >= 0 && level <= 10)
             return true;
     return false;

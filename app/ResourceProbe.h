@@ -21,3 +21,5 @@ int32_t FreeGDIResources();
 int32_t FreeUserResources();
 // True when System, GDI or User lies in 0..10; -1 never counts as low.
 bool IsLowOnResources();
+// The same for figures already sampled.
+bool IsLowOnResources(int32_t system, int32_t user, int32_t gdi);

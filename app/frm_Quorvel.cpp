@@ -175,8 +175,10 @@ void TfrmQuorvel::StartupFill()
 
 void TfrmQuorvel::ShowGauge(int index)
 {
-    // The icon passes every new image to the tray at once.
-    ilIcons->GetIcon(index, *VxTrayIcon->Icon());
+    if (!FGaugeIcons)
+        FGaugeIcons = std::make_unique<TGaugeIcons>(*ilIcons);
+    // The tray shows the kept icon itself, and passes it on at once.
+    VxTrayIcon->Icon()->Share(FGaugeIcons->Icon(index));
     FTrayGauge = index;
 }
 
@@ -191,6 +193,9 @@ void TfrmQuorvel::tmQuorvelTimer(TObject*)
     FreeGDI = FreeGDIResources();
     UpdateTrayIcon();
     UpdateDetails();
+    // In a shortage the meter keeps no spare icons, only the one shown.
+    if (FGaugeIcons && IsLowOnResources(FreeSystem, FreeUser, FreeGDI))
+        FGaugeIcons->Release();
 }
 
 void TfrmQuorvel::UpdateTrayIcon()

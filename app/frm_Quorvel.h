@@ -5,11 +5,13 @@
 // of thirteen gauges in the tray with all three in the tooltip, and warns
 // once per shortage when the user wants that.
 
+#include "app/GaugeIcons.h"
 #include "framework/Form.h"
 
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 class TImageList;
@@ -95,6 +97,7 @@ private:
     void ShowStoredWarning();
     void ShowStoredRunEntry(const std::string& exePath);
 
+    std::unique_ptr<TGaugeIcons> FGaugeIcons;
     bool FTicking = false;
     // The gauge image last loaded into the tray icon; -1 before the first.
     int FTrayGauge = -1;

@@ -1,4 +1,5 @@
 #include "tests/app/MeterFixture.h"
+#include "tests/support/InjectedFailures.h"
 #include "tests/support/MessagePump.h"
 
 #include "framework/Application.h"
@@ -219,6 +220,40 @@ TEST_CASE("A tick sends the shell only what it doesn't show yet, in one call")
         f.Form->tmQuorvelTimer(nullptr);
         CHECK(f.Shell.Count() == 4);
     }
+}
+
+TEST_CASE("A gauge icon is made once and kept, and in a shortage only the shown one is")
+{
+    TMeterFixture f;
+    TFailingGetIcon fetches;  // fails nothing: counts the icons made
+    TProbeFeed::Set(50, 60, 70);
+    f.CreateForm();
+    CHECK(TFailingGetIcon::Plan().Calls == 7);  // the start-up fill, 0 to 6
+    HICON fifty = f.Form->VxTrayIcon->Icon()->Handle();
+
+    TProbeFeed::Set(75, 60, 70);
+    f.Form->tmQuorvelTimer(nullptr);
+    CHECK(TFailingGetIcon::Plan().Calls == 8);
+    TProbeFeed::Set(50, 60, 70);
+    f.Form->tmQuorvelTimer(nullptr);
+    CHECK(TFailingGetIcon::Plan().Calls == 8);
+    CHECK(f.Shell.Last().Data.hIcon == fifty);
+    CHECK(f.Shell.Last().Gauge == 6);
+
+    // A shortage: the empty gauge was kept from the fill; then every spare
+    // goes, and the shown icon stays whole in the tray.
+    TProbeFeed::Set(5, 60, 70);
+    f.Form->tmQuorvelTimer(nullptr);
+    CHECK(TFailingGetIcon::Plan().Calls == 8);
+    ICONINFO info{};
+    REQUIRE(GetIconInfo(f.Form->VxTrayIcon->Icon()->Handle(), &info));
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    CHECK_FALSE(GetIconInfo(fifty, &info));
+    TProbeFeed::Set(50, 60, 70);
+    f.Form->tmQuorvelTimer(nullptr);
+    CHECK(TFailingGetIcon::Plan().Calls == 9);
+    CHECK(f.Shell.Last().Gauge == 6);
 }
 
 TEST_CASE("The popup menu shows the values of the last tick")

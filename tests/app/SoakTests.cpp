@@ -104,6 +104,12 @@ TEST_CASE("Soak: 300 details and 100 About windows, then 10,000 ticks on the ope
     // icon) exists before the counts are taken.
     DetailsCycle(form, 0);
     ChooseAbout(form, [] { frmAbout->Close(); });
+    // The gauge icons are kept, but not in a shortage, where the ticks
+    // below end: counted from a shortage too, one icon is alive each time.
+    TProbeFeed::Set(5, 99, 99);
+    form->tmQuorvelTimer(nullptr);
+    TProbeFeed::Set(99, 99, 99);
+    form->tmQuorvelTimer(nullptr);
     const int gdi = CountGdiObjects();
     const int user = CountUserObjects();
 
