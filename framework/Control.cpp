@@ -284,7 +284,9 @@ void TControl::SetCursor(TCursor cursor)
 
 void TControl::InvalidateControl(bool erase)
 {
-    if (!FParent || !FParent->HandleAllocated())
+    // A hidden window is painted whole when it is shown; marking parts of
+    // it meanwhile is a round trip to Wine's server for nothing.
+    if (!FParent || !FParent->HandleAllocated() || !IsWindowVisible(FParent->Handle()))
         return;
     RECT rect = BoundsRect();
     InvalidateRect(FParent->Handle(), &rect, erase ? TRUE : FALSE);

@@ -124,7 +124,10 @@ void TLabel::AdjustBounds()
 {
     if (!FAutoSize || IsLoading())
         return;
-    TWindowDC screen(nullptr);
+    // Measured as on the screen, in a memory context: borrowing the
+    // screen's own is a round trip to Wine's server, and the meter
+    // measures three labels every second, hidden or not.
+    TMemoryDC screen;
     TCanvas canvas(screen.Get());
     RECT rect{0, 0, Width(), 0};
     DrawCaption(canvas, rect, TextFlags() | DT_CALCRECT);
