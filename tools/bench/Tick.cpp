@@ -2,19 +2,23 @@
 // the timer message to the three bars' pixels on the screen, and its
 // parts. Prints, as bench does, one line per figure, "<name> <value> <unit>".
 //
-// Three cases, each asking the real probe every time and then answering
+// Four cases, each asking the real probe every time and then answering
 // with its own figures. The worst: all three figures move and System
 // crosses a gauge boundary, so the tray's image and tooltip, the labels
-// and the bars all change. "/one-figure": System moves by one within its
-// gauge, the usual change. "/steady": nothing moves, which is what the
-// meter sees almost every second. "/no-shell" lines take the shell's
-// round trips out: the tick's own share; "/synchronous-shell" lines make
-// the shell calls on the tick's path, as before the tray queued them.
+// and the bars all change; the gauges' icons were made before and kept.
+// "/shortage": the same with User down to 4 or 5 %, where the meter keeps
+// no spare icons, so every new gauge makes its icon. "/one-figure": System
+// moves by one within its gauge, the usual change. "/steady": nothing
+// moves, which is what the meter sees almost every second. "/no-shell"
+// lines take the shell's round trips out: the tick's own share;
+// "/synchronous-shell" lines make the shell calls on the tick's path, as
+// before the tray queued them.
 //
 // The program's tray sends its modifies from a worker thread. Real ticks
 // are a second apart, so each timed tick here starts once the shell has had
 // the record of the tick before; that wait is not timed.
 
+#include "app/GaugeIcons.h"
 #include "app/ResourceProbe.h"
 #include "app/Seams.h"
 #include "app/frm_Details.h"
@@ -56,6 +60,13 @@ int32_t MovingProbe(uint16_t selector)
 {
     RealProbe(selector);
     return 50 + (Sample % 2) * 10;
+}
+
+// As MovingProbe, with User in a shortage.
+int32_t ShortageProbe(uint16_t selector)
+{
+    RealProbe(selector);
+    return selector == rkUser ? 4 + Sample % 2 : 50 + (Sample % 2) * 10;
 }
 
 // System between 51 and 52, within gauge 6; User and GDI stay.
@@ -124,6 +135,7 @@ double TickMicroseconds(TResourceQuery probe)
 void PrintTicks(const char* name)
 {
     std::printf("%s %.1f us\n", name, TickMicroseconds(MovingProbe));
+    std::printf("%s/shortage %.1f us\n", name, TickMicroseconds(ShortageProbe));
     std::printf("%s/one-figure %.1f us\n", name, TickMicroseconds(OneFigureProbe));
     std::printf("%s/steady %.1f us\n", name, TickMicroseconds(SteadyProbe));
 }
@@ -139,6 +151,8 @@ void PrintParts()
     TImageList& gauges = *frmQuorvel->ilIcons;
     TVxTrayIcon& tray = *frmQuorvel->VxTrayIcon;
     std::printf("TickIcon %.1f us\n", Microseconds([&] { gauges.GetIcon(6 + Sample % 2, *tray.Icon()); }));
+    TGaugeIcons kept(gauges);
+    std::printf("TickIcon/kept %.1f us\n", Microseconds([&] { tray.Icon()->Share(kept.Icon(6 + Sample % 2)); }));
     auto newHint = [&] {
         int32_t value = 50 + (Sample % 2) * 10;
         tray.SetHint(Format(LoadStr(IDS_TRAY_HINT).c_str(), value, value, value));
