@@ -179,6 +179,33 @@ TEST_CASE("PaintControls draws the controls without a window into a DC")
     form->Free();
 }
 
+TEST_CASE("a label changed in a hidden form marks nothing, and is drawn anew when the form is shown")
+{
+    TForm* form = Create<TForm>(nullptr);
+    form->SetBounds(100, 100, 200, 120);
+    TLabel* label = Create<TLabel>(form);
+    label->SetParent(form);
+    label->SetBounds(20, 30, 0, 0);
+    label->SetColor(clYellow);
+    label->Font()->SetColor(clBlue);
+    ValidateRect(form->Handle(), nullptr);
+    label->SetCaption("WWWW");
+    CHECK_FALSE(GetUpdateRect(form->Handle(), nullptr, FALSE));
+    CHECK(label->Width() > 0);
+
+    form->Show();
+    SetWindowPos(form->Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    PumpUntil([&] { return !GetUpdateRect(form->Handle(), nullptr, FALSE); });
+    TWindowDC dc(form->Handle());
+    CHECK(PixelOf(dc.Get(), 21, 31) == RGB(255, 255, 0));
+    bool anyText = false;
+    for (int x = 20; x < 20 + label->Width(); ++x)
+        for (int y = 30; y < 30 + label->Height(); ++y)
+            anyText = anyText || PixelOf(dc.Get(), x, y) == RGB(0, 0, 255);
+    CHECK(anyText);
+    form->Free();
+}
+
 TEST_CASE("PaintTo renders a windowed control and its children at an offset")
 {
     TForm* form = Create<TForm>(nullptr);
