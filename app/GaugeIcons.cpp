@@ -23,5 +23,6 @@ void TGaugeIcons::Release()
 
 int TGaugeIcons::Held() const
 {
-    return static_cast<int>(std::count_if(FIcons.begin(), FIcons.end(), [](const TOwned<TIcon>& icon) { return !!icon; }));
+    return static_cast<int>(
+        std::count_if(FIcons.begin(), FIcons.end(), [](const TOwned<TIcon>& icon) { return !!icon; }));
 }
