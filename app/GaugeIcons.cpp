@@ -2,8 +2,6 @@
 
 #include "framework/ImageList.h"
 
-#include <algorithm>
-
 const TIcon& TGaugeIcons::Icon(int index)
 {
     if (index >= 0 && index < static_cast<int>(FIcons.size()) && FIcons[index])
@@ -19,10 +17,4 @@ const TIcon& TGaugeIcons::Icon(int index)
 void TGaugeIcons::Release()
 {
     FIcons.clear();
-}
-
-int TGaugeIcons::Held() const
-{
-    return static_cast<int>(
-        std::count_if(FIcons.begin(), FIcons.end(), [](const TOwned<TIcon>& icon) { return !!icon; }));
 }

@@ -24,7 +24,6 @@ public:
     const TIcon& Icon(int index);
     // Lets every icon go; one shared with the tray lives on there.
     void Release();
-    int Held() const;
 
 private:
     TImageList& FImages;
