@@ -233,11 +233,7 @@ void TKsCustomForm::SetConstraints(const TKsSizeConstraints& value)
 
 void TKsCustomForm::SetMenuBar(TComponent* value)
 {
-    if (FMenuBar)
-        FMenuBar->RemoveFreeNotification(this);
-    FMenuBar = value;
-    if (FMenuBar)
-        FMenuBar->FreeNotification(this);
+    ReplaceReference(FMenuBar, value);
 }
 
 void TKsCustomForm::SetStayOnTop(bool value)

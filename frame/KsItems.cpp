@@ -203,14 +203,7 @@ void TKsCustomItem::SetImageIndex(int value)
 
 void TKsCustomItem::SetImages(TImageList* value)
 {
-    if (value == FImages)
-        return;
-    if (FImages)
-        FImages->RemoveFreeNotification(this);
-    FImages = value;
-    if (FImages)
-        FImages->FreeNotification(this);
-    if (!IsDestroying())
+    if (ReplaceReference(FImages, value) && !IsDestroying())
         Changed();
 }
 

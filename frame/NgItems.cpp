@@ -53,13 +53,7 @@ TNgItem::~TNgItem()
 
 void TNgItem::BindEngine(TNgThemeEngine* value)
 {
-    if (value == FThemeEngine)
-        return;
-    if (FThemeEngine)
-        FThemeEngine->RemoveFreeNotification(this);
-    FThemeEngine = value;
-    if (FThemeEngine)
-        FThemeEngine->FreeNotification(this);
+    ReplaceReference(FThemeEngine, value);
 }
 
 void TNgItem::SetThemeEngine(TNgThemeEngine* value)

@@ -42,14 +42,8 @@ void TActionList::RemoveAction(TAction* action)
 
 void TActionList::SetImages(TImageList* value)
 {
-    if (value == FImages)
-        return;
-    if (FImages)
-        FImages->RemoveFreeNotification(this);
-    FImages = value;
-    if (FImages)
-        FImages->FreeNotification(this);
-    ImagesChanged();
+    if (ReplaceReference(FImages, value))
+        ImagesChanged();
 }
 
 void TActionList::ImagesChanged()

@@ -52,6 +52,20 @@ public:
     // for references to components that this one does not own.
     void FreeNotification(TComponent* component);
     void RemoveFreeNotification(TComponent* component);
+    // Points a reference at value, moving the free notice from the old
+    // component to the new one. False when it pointed there already.
+    template <class T>
+    bool ReplaceReference(T*& reference, T* value)
+    {
+        if (value == reference)
+            return false;
+        if (reference)
+            reference->RemoveFreeNotification(this);
+        reference = value;
+        if (reference)
+            reference->FreeNotification(this);
+        return true;
+    }
 
     // Owner's list. Inserting raises opInsert, removing opRemove, on the
     // owner and every component it owns.

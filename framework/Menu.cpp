@@ -34,14 +34,8 @@ TMenu::~TMenu()
 
 void TMenu::SetImages(TImageList* images)
 {
-    if (images == FImages)
-        return;
-    if (FImages)
-        FImages->RemoveFreeNotification(this);
-    FImages = images;
-    if (images)
-        images->FreeNotification(this);
-    MenuChanged();
+    if (ReplaceReference(FImages, images))
+        MenuChanged();
 }
 
 void TMenu::SetOwnerDraw(bool ownerDraw)

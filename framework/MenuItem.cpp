@@ -191,14 +191,8 @@ void TMenuItem::SetImageIndex(int index)
 
 void TMenuItem::SetSubMenuImages(TImageList* images)
 {
-    if (images == FSubMenuImages)
-        return;
-    if (FSubMenuImages)
-        FSubMenuImages->RemoveFreeNotification(this);
-    FSubMenuImages = images;
-    if (images)
-        images->FreeNotification(this);
-    Changed();
+    if (ReplaceReference(FSubMenuImages, images))
+        Changed();
 }
 
 void TMenuItem::Notification(TComponent* component, TOperation operation)

@@ -255,11 +255,7 @@ void TVxTrayIcon::SetAnimated(bool animated)
 
 void TVxTrayIcon::SetAnimationList(TImageList* list)
 {
-    if (FAnimationList)
-        FAnimationList->RemoveFreeNotification(this);
-    FAnimationList = list;
-    if (list)
-        list->FreeNotification(this);
+    ReplaceReference(FAnimationList, list);
 }
 
 void TVxTrayIcon::SetDelay(unsigned delay)
@@ -271,11 +267,7 @@ void TVxTrayIcon::SetDelay(unsigned delay)
 
 void TVxTrayIcon::SetPopupMenu(TPopupMenu* menu)
 {
-    if (FPopupMenu)
-        FPopupMenu->RemoveFreeNotification(this);
-    FPopupMenu = menu;
-    if (menu)
-        menu->FreeNotification(this);
+    ReplaceReference(FPopupMenu, menu);
 }
 
 void TVxTrayIcon::AnimationTick(TObject*)
